@@ -1,0 +1,666 @@
+// Reads, writes and safe rewrites of the fluid database files.
+#include "fluids/fluidfiles.h"
+
+#include "base/numtext.h"
+#include "base/recordfile.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace velor {
+namespace {
+
+// A file's whole records as raw bytes; a trailing partial record is cut off.
+struct RawRecords
+{
+    Bytes data;
+    std::size_t size = 0;  // bytes per record
+    std::size_t count = 0; // whole records
+
+    const std::uint8_t* at(std::size_t i) const { return data.data() + i * size; }
+};
+
+RawRecords readRaw(const std::filesystem::path& path, std::size_t recordSize)
+{
+    RawRecords raw;
+    raw.size = recordSize;
+    if (path.empty())
+        return raw;
+    if (auto data = readWholeFile(path)) {
+        raw.count = recordCount(*data, recordSize);
+        data->resize(raw.count * recordSize);
+        raw.data = std::move(*data);
+    }
+    return raw;
+}
+
+bool fileExists(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    return !path.empty() && std::filesystem::exists(path, ec);
+}
+
+Error noFolder()
+{
+    return Error{"the fluids folder is unknown"};
+}
+
+// Reads an existing file for a rewrite; an error when it exists but cannot be read.
+Result<RawRecords> readForRewrite(const std::filesystem::path& path, std::size_t recordSize)
+{
+    auto data = readWholeFile(path);
+    if (!data)
+        return Error{"cannot read " + path.string()};
+    RawRecords raw;
+    raw.size = recordSize;
+    raw.count = recordCount(*data, recordSize);
+    data->resize(raw.count * recordSize);
+    raw.data = std::move(*data);
+    return raw;
+}
+
+// Appends whole records. A file whose length is not a whole number of records (an interrupted
+// earlier write) would shift every appended record out of alignment, so such a file is first
+// cut back to its whole records, in one atomic replacement together with the new ones.
+Status appendRecords(const std::filesystem::path& path, const Bytes& bytes, std::size_t recordSize)
+{
+    if (path.empty())
+        return noFolder();
+    std::error_code ec;
+    const bool exists = std::filesystem::exists(path, ec);
+    if (exists) {
+        const auto length = std::filesystem::file_size(path, ec);
+        if (ec)
+            return Error{"cannot read " + path.string() + ": " + ec.message()};
+        if (length % recordSize != 0) {
+            auto raw = readForRewrite(path, recordSize);
+            if (!raw)
+                return raw.error();
+            Bytes all = std::move(raw->data);
+            all.insert(all.end(), bytes.begin(), bytes.end());
+            return replaceFile(path, all);
+        }
+    }
+    return appendToFile(path, bytes);
+}
+
+// Writes the kept records of `path` followed by `added` to the scratch file and renames it over
+// the target in one step: at every moment the target holds either its old or its new content.
+template<typename Drop>
+Status safeRewrite(const std::filesystem::path& path, std::string_view scratchName, std::size_t recordSize,
+                   Drop drop, const Bytes& added)
+{
+    auto raw = readForRewrite(path, recordSize);
+    if (!raw)
+        return raw.error();
+    Bytes kept;
+    kept.reserve(raw->data.size() + added.size());
+    for (std::size_t i = 0; i < raw->count; ++i)
+        if (!drop(raw->at(i)))
+            kept.insert(kept.end(), raw->at(i), raw->at(i) + recordSize);
+    kept.insert(kept.end(), added.begin(), added.end());
+    return replaceFile(path, kept, path.parent_path() / std::filesystem::path(std::string(scratchName)));
+}
+
+// Overwrites record `index` of an existing file with `record` through an atomic replacement.
+Status overwriteRecord(const std::filesystem::path& path, RawRecords raw, std::size_t index,
+                       const Bytes& record)
+{
+    std::copy(record.begin(), record.end(), raw.data.begin() + static_cast<std::ptrdiff_t>(index * raw.size));
+    return replaceFile(path, raw.data);
+}
+
+bool positive(long double v)
+{
+    return v > 0;
+}
+
+} // namespace
+
+FluidFiles::FluidFiles(std::filesystem::path fluidsFolder, CodePage codePage)
+    : m_folder(std::move(fluidsFolder)), m_codePage(codePage)
+{
+}
+
+std::filesystem::path FluidFiles::pathOf(std::string_view file) const
+{
+    if (m_folder.empty())
+        return {};
+    return m_folder / std::filesystem::path(std::string(file));
+}
+
+// ---- Whole files ----
+
+std::vector<TLiquidRec> FluidFiles::ReadLiquidList(std::string_view file) const
+{
+    const auto raw = readRaw(pathOf(file), kLiquidRecSize);
+    std::vector<TLiquidRec> recs;
+    recs.reserve(raw.count);
+    for (std::size_t i = 0; i < raw.count; ++i)
+        recs.push_back(decodeLiquidRec(raw.at(i), m_codePage));
+    return recs;
+}
+
+std::vector<TVaporRec> FluidFiles::ReadVaporList(std::string_view file) const
+{
+    const auto raw = readRaw(pathOf(file), kVaporRecSize);
+    std::vector<TVaporRec> recs;
+    recs.reserve(raw.count);
+    for (std::size_t i = 0; i < raw.count; ++i)
+        recs.push_back(decodeVaporRec(raw.at(i), m_codePage));
+    return recs;
+}
+
+TTablePropL FluidFiles::ReadLiquidPropFile(std::string_view file) const
+{
+    const auto raw = readRaw(pathOf(file), kLiquidPropRecSize);
+    TTablePropL recs;
+    recs.reserve(raw.count);
+    for (std::size_t i = 0; i < raw.count; ++i)
+        recs.push_back(decodeLiquidPropRec(raw.at(i)));
+    return recs;
+}
+
+TTablePropV FluidFiles::ReadVaporPropFile(std::string_view file) const
+{
+    const auto raw = readRaw(pathOf(file), kVaporPropRecSize);
+    TTablePropV recs;
+    recs.reserve(raw.count);
+    for (std::size_t i = 0; i < raw.count; ++i)
+        recs.push_back(decodeVaporPropRec(raw.at(i)));
+    return recs;
+}
+
+std::vector<TSteamFactorRec> FluidFiles::ReadSteamFactorFile(std::string_view file) const
+{
+    const auto raw = readRaw(pathOf(file), kSteamFactorRecSize);
+    std::vector<TSteamFactorRec> recs;
+    recs.reserve(raw.count);
+    for (std::size_t i = 0; i < raw.count; ++i)
+        recs.push_back(decodeSteamFactorRec(raw.at(i)));
+    return recs;
+}
+
+// ---- Liquid list ----
+
+TTableS FluidFiles::LiquidNames(std::string_view file) const
+{
+    TTableS names;
+    for (auto& rec : ReadLiquidList(file))
+        names.push_back(std::move(rec.name));
+    return names;
+}
+
+std::optional<std::int32_t> FluidFiles::FindLiquid(std::string_view name, std::string_view file) const
+{
+    const auto raw = readRaw(pathOf(file), kLiquidRecSize);
+    for (std::size_t i = 0; i < raw.count; ++i)
+        if (getShortString(raw.at(i) + 4, kFluidNameCapacity, m_codePage) == name)
+            return getInt32(raw.at(i));
+    return std::nullopt;
+}
+
+std::int32_t FluidFiles::LiquidKey(std::string_view name, std::string_view file) const
+{
+    return FindLiquid(name, file).value_or(0);
+}
+
+TLiquidRec FluidFiles::ReadLiquid(std::int32_t key, std::string_view file) const
+{
+    const auto raw = readRaw(pathOf(file), kLiquidRecSize);
+    for (std::size_t i = 0; i < raw.count; ++i)
+        if (getInt32(raw.at(i)) == key)
+            return decodeLiquidRec(raw.at(i), m_codePage);
+    return {};
+}
+
+TLiquidRec FluidFiles::ReadPlainLiquid(std::string_view name, std::string_view file) const
+{
+    for (auto& rec : ReadLiquidList(file))
+        if (rec.name == name)
+            return rec.waterSolution ? TLiquidRec{} : rec;
+    return {};
+}
+
+std::int32_t FluidFiles::NewLiquidKey(std::string_view file) const
+{
+    const auto raw = readRaw(pathOf(file), kLiquidRecSize);
+    std::int32_t largest = 0;
+    for (std::size_t i = 0; i < raw.count; ++i)
+        largest = std::max(largest, getInt32(raw.at(i)));
+    return largest + 1;
+}
+
+Status FluidFiles::WriteLiquid(const TLiquidRec& rec, bool replace, std::string_view file)
+{
+    const auto path = pathOf(file);
+    const Bytes bytes = encodeLiquidRecs({rec}, m_codePage);
+    if (!fileExists(path) || !replace)
+        return appendRecords(path, bytes, kLiquidRecSize);
+    auto raw = readForRewrite(path, kLiquidRecSize);
+    if (!raw)
+        return raw.error();
+    for (std::size_t i = 0; i < raw->count; ++i)
+        if (getInt32(raw->at(i)) == rec.key)
+            return overwriteRecord(path, std::move(*raw), i, bytes);
+    return Status::success();
+}
+
+Status FluidFiles::AppendLiquid(const TLiquidRec& rec, std::string_view file)
+{
+    return appendRecords(pathOf(file), encodeLiquidRecs({rec}, m_codePage), kLiquidRecSize);
+}
+
+Status FluidFiles::DeleteLiquid(std::int32_t key, std::string_view file)
+{
+    const auto path = pathOf(file);
+    if (!fileExists(path))
+        return Status::success();
+    return safeRewrite(path, kOldLiquidsDat, kLiquidRecSize,
+                       [key](const std::uint8_t* r) { return getInt32(r) == key; }, {});
+}
+
+// ---- Vapor list ----
+
+TTableS FluidFiles::VaporNames(std::string_view file) const
+{
+    TTableS names;
+    for (auto& rec : ReadVaporList(file))
+        names.push_back(std::move(rec.name));
+    return names;
+}
+
+std::optional<FoundVapor> FluidFiles::FindVapor(std::string_view name, std::string_view file) const
+{
+    const auto raw = readRaw(pathOf(file), kVaporRecSize);
+    for (std::size_t i = 0; i < raw.count; ++i)
+        if (getShortString(raw.at(i) + 8, kFluidNameCapacity, m_codePage) == name)
+            return FoundVapor{getInt32(raw.at(i)), getInt32(raw.at(i) + 4)};
+    return std::nullopt;
+}
+
+std::int32_t FluidFiles::VaporKey(std::string_view name, std::string_view file) const
+{
+    const auto found = FindVapor(name, file);
+    return found ? found->key : 0;
+}
+
+TVaporRec FluidFiles::ReadVapor(std::int32_t key, std::string_view file) const
+{
+    const auto raw = readRaw(pathOf(file), kVaporRecSize);
+    for (std::size_t i = 0; i < raw.count; ++i)
+        if (getInt32(raw.at(i)) == key)
+            return decodeVaporRec(raw.at(i), m_codePage);
+    return {};
+}
+
+TVaporRec FluidFiles::ReadVaporByCondensate(std::int32_t liquidKey, std::string_view file) const
+{
+    const auto raw = readRaw(pathOf(file), kVaporRecSize);
+    for (std::size_t i = 0; i < raw.count; ++i)
+        if (getInt32(raw.at(i) + 4) == liquidKey)
+            return decodeVaporRec(raw.at(i), m_codePage);
+    return {};
+}
+
+std::int32_t FluidFiles::NewVaporKey(std::string_view file) const
+{
+    const auto raw = readRaw(pathOf(file), kVaporRecSize);
+    std::int32_t largest = 0;
+    for (std::size_t i = 0; i < raw.count; ++i)
+        largest = std::max(largest, getInt32(raw.at(i)));
+    return largest + 1;
+}
+
+Status FluidFiles::WriteVapor(const TVaporRec& rec, bool replace, std::string_view file)
+{
+    const auto path = pathOf(file);
+    if (!fileExists(path) || !replace) {
+        // A vapor gets its condensate only through SetVaporLink.
+        TVaporRec appended = rec;
+        appended.condensateKey = 0;
+        Status s = appendRecords(path, encodeVaporRecs({appended}, m_codePage), kVaporRecSize);
+        if (s)
+            m_currentVapor.key = rec.key;
+        return s;
+    }
+    auto raw = readForRewrite(path, kVaporRecSize);
+    if (!raw)
+        return raw.error();
+    for (std::size_t i = 0; i < raw->count; ++i)
+        if (getInt32(raw->at(i)) == rec.key) {
+            Status s = overwriteRecord(path, std::move(*raw), i, encodeVaporRecs({rec}, m_codePage));
+            if (s)
+                m_currentVapor.key = rec.key;
+            return s;
+        }
+    return Status::success();
+}
+
+Status FluidFiles::AppendVapor(const TVaporRec& rec, std::string_view file)
+{
+    return appendRecords(pathOf(file), encodeVaporRecs({rec}, m_codePage), kVaporRecSize);
+}
+
+Status FluidFiles::SetVaporLink(std::int32_t key, std::int32_t liquidKey, std::string_view file)
+{
+    const auto path = pathOf(file);
+    if (!fileExists(path))
+        return Status::success();
+    auto raw = readForRewrite(path, kVaporRecSize);
+    if (!raw)
+        return raw.error();
+    for (std::size_t i = 0; i < raw->count; ++i)
+        if (getInt32(raw->at(i)) == key) {
+            Bytes record(raw->at(i), raw->at(i) + kVaporRecSize);
+            putInt32(record.data() + 4, liquidKey);
+            Status s = overwriteRecord(path, std::move(*raw), i, record);
+            if (s)
+                m_currentVapor.condensateKey = liquidKey;
+            return s;
+        }
+    return Status::success();
+}
+
+// ---- Liquid property file ----
+
+TTableF FluidFiles::LiquidPressures(std::int32_t key, std::string_view file) const
+{
+    TTableF out;
+    for (const auto& r : ReadLiquidPropFile(file))
+        if (r.key == key)
+            out.push_back(r.pressure);
+    return out;
+}
+
+bool FluidFiles::HasLiquidPressure(std::int32_t key, long double p, std::string_view file) const
+{
+    const auto recs = ReadLiquidPropFile(file);
+    return std::any_of(recs.begin(), recs.end(),
+                       [&](const TLiquidPropRec& r) { return r.key == key && r.pressure == p; });
+}
+
+TTableProp FluidFiles::LiquidPoints(std::int32_t key, std::string_view file) const
+{
+    TTableProp out;
+    for (const auto& r : ReadLiquidPropFile(file))
+        if (r.key == key)
+            out.push_back({r.temperature, r.pressure});
+    return out;
+}
+
+TTableF FluidFiles::LiquidTemperatures(std::int32_t key, std::string_view file) const
+{
+    TTableF out;
+    for (const auto& r : ReadLiquidPropFile(file))
+        if (r.key == key)
+            out.push_back(r.temperature);
+    return out;
+}
+
+TTableF FluidFiles::LiquidTemperaturesAt(std::int32_t key, long double p, std::string_view file) const
+{
+    TTableF out;
+    for (const auto& r : ReadLiquidPropFile(file))
+        if (r.key == key && r.pressure == p)
+            out.push_back(r.temperature);
+    return out;
+}
+
+TTableAllPropL FluidFiles::LiquidRowsAt(std::int32_t key, long double p, std::string_view file) const
+{
+    const std::string wanted = formatGeneral(p, 15);
+    TTableAllPropL out;
+    for (const auto& r : ReadLiquidPropFile(file))
+        if (r.key == key && formatGeneral(r.pressure, 15) == wanted)
+            out.push_back({r.temperature, r.density, r.heatCapacity, r.conductivity, r.viscosity});
+    return out;
+}
+
+TTablePropL FluidFiles::LiquidRecords(std::int32_t key, std::string_view file) const
+{
+    TTablePropL out;
+    for (const auto& r : ReadLiquidPropFile(file))
+        if (r.key == key)
+            out.push_back(r);
+    return out;
+}
+
+TTableF FluidFiles::LiquidValuesAt(std::int32_t key, long double t, long double p,
+                                   std::string_view file) const
+{
+    for (const auto& r : ReadLiquidPropFile(file))
+        if (r.key == key && r.temperature == t && r.pressure == p)
+            return {r.density, r.heatCapacity, r.conductivity, r.viscosity};
+    return {};
+}
+
+long double FluidFiles::LiquidValueAt(std::int32_t key, bool heatCapacity, long double t, long double p,
+                                      std::string_view file) const
+{
+    const auto values = LiquidValuesAt(key, t, p, file);
+    if (values.empty())
+        return 0;
+    return heatCapacity ? values[1] : values[0];
+}
+
+Status FluidFiles::WriteLiquidRows(std::int32_t key, const TTableAllPropL& rows, long double p, bool replace,
+                                   std::string_view file)
+{
+    TTablePropL recs;
+    if (positive(p))
+        for (const auto& row : rows)
+            if (positive(row.density) && positive(row.heatCapacity) && positive(row.conductivity) &&
+                positive(row.viscosity))
+                recs.push_back({key, row.temperature, p, row.density, row.heatCapacity, row.conductivity,
+                                row.viscosity});
+    const auto path = pathOf(file);
+    const Bytes added = encodeLiquidPropRecs(recs);
+    if (!fileExists(path) || !replace)
+        return appendRecords(path, added, kLiquidPropRecSize);
+    return safeRewrite(
+        path, kOldPropLiquidsDat, kLiquidPropRecSize,
+        [key, p](const std::uint8_t* r) { return getInt32(r) == key && getExtended(r + 14) == p; }, added);
+}
+
+Status FluidFiles::AppendLiquidRecords(const TTablePropL& records, std::string_view file)
+{
+    return appendRecords(pathOf(file), encodeLiquidPropRecs(records), kLiquidPropRecSize);
+}
+
+Status FluidFiles::DeleteLiquidRows(std::int32_t key, bool byPressure, long double p, std::string_view file)
+{
+    const auto path = pathOf(file);
+    if (!fileExists(path))
+        return Status::success();
+    return safeRewrite(path, kOldPropLiquidsDat, kLiquidPropRecSize,
+                       [key, byPressure, p](const std::uint8_t* r) {
+                           return getInt32(r) == key && (!byPressure || getExtended(r + 14) == p);
+                       },
+                       {});
+}
+
+// ---- Vapor property file ----
+
+TTableAllPropV FluidFiles::VaporRows(std::int32_t key, std::string_view file) const
+{
+    TTableAllPropV out;
+    for (const auto& r : ReadVaporPropFile(file))
+        if (r.key == key)
+            out.push_back(
+                {r.temperature, r.pressure, r.latentHeat, r.heatCapacity, r.conductivity, r.viscosity});
+    return out;
+}
+
+TTablePropV FluidFiles::VaporRecords(std::int32_t key, std::string_view file) const
+{
+    TTablePropV out;
+    for (const auto& r : ReadVaporPropFile(file))
+        if (r.key == key)
+            out.push_back(r);
+    return out;
+}
+
+TTableF FluidFiles::VaporColumn(std::int32_t key, bool temperatures, std::string_view file) const
+{
+    TTableF out;
+    for (const auto& r : ReadVaporPropFile(file))
+        if (r.key == key)
+            out.push_back(temperatures ? r.temperature : r.pressure);
+    return out;
+}
+
+TTableF FluidFiles::VaporValuesAt(std::int32_t key, long double t, std::string_view file) const
+{
+    for (const auto& r : ReadVaporPropFile(file))
+        if (r.key == key && r.temperature == t)
+            return {r.latentHeat, r.heatCapacity, r.conductivity, r.viscosity, r.pressure};
+    return {};
+}
+
+long double FluidFiles::VaporValueAt(std::int32_t key, bool heatCapacity, long double t,
+                                     std::string_view file) const
+{
+    const auto values = VaporValuesAt(key, t, file);
+    if (values.empty())
+        return 0;
+    return heatCapacity ? values[1] : values[0];
+}
+
+long double FluidFiles::SaturationValueAt(std::int32_t key, bool fromTemperature, long double x,
+                                          std::string_view file) const
+{
+    for (const auto& r : ReadVaporPropFile(file)) {
+        if (r.key != key)
+            continue;
+        if (fromTemperature && r.temperature == x)
+            return r.pressure;
+        if (!fromTemperature && r.pressure == x)
+            return r.temperature;
+    }
+    return 0;
+}
+
+Status FluidFiles::WriteVaporRows(const TTableAllPropV& rows, bool replace, std::string_view file)
+{
+    const std::int32_t key = m_currentVapor.key;
+    // Rows of key 0 would belong to no vapor and could never be read back.
+    if (key <= 0)
+        return Error{"no vapor is chosen for the saturation rows"};
+    TTablePropV recs;
+    for (const auto& row : rows)
+        if (positive(row.pressure) && positive(row.latentHeat) && positive(row.heatCapacity) &&
+            positive(row.conductivity) && positive(row.viscosity))
+            recs.push_back({key, row.temperature, row.pressure, row.latentHeat, row.heatCapacity,
+                            row.conductivity, row.viscosity});
+    const auto path = pathOf(file);
+    const Bytes added = encodeVaporPropRecs(recs);
+    if (!fileExists(path) || !replace)
+        return appendRecords(path, added, kVaporPropRecSize);
+    return safeRewrite(
+        path, kOldPropVaporsDat, kVaporPropRecSize,
+        [key](const std::uint8_t* r) { return getInt32(r) == key; }, added);
+}
+
+Status FluidFiles::AppendVaporRecords(const TTablePropV& records, std::string_view file)
+{
+    return appendRecords(pathOf(file), encodeVaporPropRecs(records), kVaporPropRecSize);
+}
+
+// ---- Steam factors ----
+
+TTableF FluidFiles::SteamTemperatures() const
+{
+    TTableF out;
+    for (const auto& r : ReadSteamFactorFile())
+        out.push_back(r.temperature);
+    return out;
+}
+
+TTableF FluidFiles::SteamFactorsAt(long double t) const
+{
+    for (const auto& r : ReadSteamFactorFile())
+        if (r.temperature == t)
+            return TTableF(r.factors.begin(), r.factors.end());
+    return {};
+}
+
+Status FluidFiles::AppendSteamFactorRecords(const std::vector<TSteamFactorRec>& records,
+                                            std::string_view file)
+{
+    return appendRecords(pathOf(file), encodeSteamFactorRecs(records), kSteamFactorRecSize);
+}
+
+// ---- Files and working copies ----
+
+Status FluidFiles::DeleteFluidFile(std::string_view file)
+{
+    const auto path = pathOf(file);
+    if (!fileExists(path))
+        return Status::success();
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
+    if (ec)
+        return Error{"cannot delete " + path.string() + ": " + ec.message()};
+    return Status::success();
+}
+
+Status FluidFiles::CopyLiquidToWork(std::string_view name)
+{
+    if (LiquidKey(name, kLiquidsTmp) != 0)
+        return Status::success();
+    // The records are copied byte for byte, keys and all.
+    const auto list = readRaw(pathOf(kLiquidsDat), kLiquidRecSize);
+    for (std::size_t i = 0; i < list.count; ++i) {
+        if (getShortString(list.at(i) + 4, kFluidNameCapacity, m_codePage) != name)
+            continue;
+        const std::int32_t key = getInt32(list.at(i));
+        if (key <= 0)
+            return Status::success();
+        // The first record with that key, as ReadLiquid finds it.
+        std::size_t first = 0;
+        while (getInt32(list.at(first)) != key)
+            ++first;
+        if (Status s = appendRecords(pathOf(kLiquidsTmp),
+                                     Bytes(list.at(first), list.at(first) + kLiquidRecSize), kLiquidRecSize);
+            !s)
+            return s;
+        const auto props = readRaw(pathOf(kPropLiquidsDat), kLiquidPropRecSize);
+        Bytes rows;
+        for (std::size_t j = 0; j < props.count; ++j)
+            if (getInt32(props.at(j)) == key)
+                rows.insert(rows.end(), props.at(j), props.at(j) + kLiquidPropRecSize);
+        return appendRecords(pathOf(kPropLiquidsTmp), rows, kLiquidPropRecSize);
+    }
+    return Status::success();
+}
+
+Status FluidFiles::CopyVaporToWork(std::string_view name)
+{
+    if (VaporKey(name, kVaporsTmp) != 0)
+        return Status::success();
+    const auto list = readRaw(pathOf(kVaporsDat), kVaporRecSize);
+    for (std::size_t i = 0; i < list.count; ++i) {
+        if (getShortString(list.at(i) + 8, kFluidNameCapacity, m_codePage) != name)
+            continue;
+        const std::int32_t key = getInt32(list.at(i));
+        if (key <= 0)
+            return Status::success();
+        std::size_t first = 0;
+        while (getInt32(list.at(first)) != key)
+            ++first;
+        if (Status s = appendRecords(pathOf(kVaporsTmp),
+                                     Bytes(list.at(first), list.at(first) + kVaporRecSize), kVaporRecSize);
+            !s)
+            return s;
+        const auto props = readRaw(pathOf(kPropVaporsDat), kVaporPropRecSize);
+        Bytes rows;
+        for (std::size_t j = 0; j < props.count; ++j)
+            if (getInt32(props.at(j)) == key)
+                rows.insert(rows.end(), props.at(j), props.at(j) + kVaporPropRecSize);
+        return appendRecords(pathOf(kPropVaporsTmp), rows, kVaporPropRecSize);
+    }
+    return Status::success();
+}
+
+} // namespace velor
