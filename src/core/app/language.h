@@ -126,11 +126,11 @@ enum class FontRuleOutcome
 /// Cyrillic set.
 FontRuleOutcome applyCyrillicFontRule(Settings& settings, const std::optional<std::string>& localeId);
 
-/// The locale identifier of a POSIX locale name ("ru_RU.UTF-8", "bg", "en_US", "C") as eight
-/// hex digits: the Windows language identifier of the language and territory, the language's
-/// neutral identifier when the territory is not known, "0000007F" (invariant) for "C"/"POSIX",
-/// and "00001000" (a locale without identifier) for a language not in the table. nullopt for an
-/// empty name.
+/// The locale identifier of a POSIX locale name ("ru_RU.UTF-8", "bg", "en_GB", "C") as eight
+/// hex digits: the Windows locale identifier of the language and territory, the language's main
+/// identifier when the territory is not in the table ("ru" and "ru_UA" give "00000419"),
+/// "0000007F" (invariant) for "C"/"POSIX", and "00001000" (a locale without identifier) for a
+/// language not in the table. nullopt for an empty name.
 std::optional<std::string> localeIdForLocaleName(std::string_view localeName);
 
 /// The result of choosing an item of the Language menu.
