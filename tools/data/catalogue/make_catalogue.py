@@ -10,12 +10,15 @@ correlations in geometry.py / correlations.py:
 Pure Python 3 (no third-party modules). Re-running it reproduces the committed files exactly:
     python3 tools/data/catalogue/make_catalogue.py [--check]
 """
-import argparse
-import io
-import json
-import math
-import os
 import sys
+
+sys.dont_write_bytecode = True  # keep the source tree free of caches
+
+import argparse  # noqa: E402
+import io  # noqa: E402
+import json  # noqa: E402
+import math  # noqa: E402
+import os  # noqa: E402
 
 import geometry as g
 

@@ -1,0 +1,259 @@
+// Checks of the delivered exchanger catalogue (HeatExch/*.dat and TechData/he.dat beside the
+// executable): every size ratable, names unique, limits and technical data for every size, the
+// geometry of representative sizes, and the connection table.
+#include "catalogue/catalogue.h"
+#include "catalogue/exchangertypes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace velor {
+namespace {
+
+const ProgramFolder kShipped{std::filesystem::path(VELOR_RUNTIME_DIR)};
+constexpr CodePage kCodePage = CodePage::Windows1252;
+
+struct ShippedSize
+{
+    std::string typeCode;
+    TSizeRecord record;
+};
+
+const std::vector<ShippedSize>& shippedSizes()
+{
+    static const std::vector<ShippedSize> sizes = [] {
+        std::vector<ShippedSize> all;
+        for (const ExchangerType& type : exchangerTypes())
+            for (TSizeRecord& rec : readSizeFile(typeFilePath(kShipped, type.file), kCodePage))
+                all.push_back({std::string(type.code), std::move(rec)});
+        return all;
+    }();
+    return sizes;
+}
+
+const TSizeRecord* findSize(const std::string& name)
+{
+    for (const auto& s : shippedSizes())
+        if (s.record.Name == name)
+            return &s.record;
+    return nullptr;
+}
+
+TEST(CatalogueData, EveryTypeFileIsWholeRecordsOfRatableUniquelyNamedSizes)
+{
+    std::set<std::string> names;
+    for (const ExchangerType& type : exchangerTypes()) {
+        const auto path = typeFilePath(kShipped, type.file);
+        ASSERT_TRUE(std::filesystem::exists(path)) << path;
+        const auto bytes = std::filesystem::file_size(path);
+        EXPECT_EQ(bytes % kSizeRecordSize, 0u) << type.file;
+        const auto records = readSizeFile(path, kCodePage);
+        EXPECT_GE(records.size(), 6u) << type.file;
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            const TSizeRecord& r = records[i];
+            EXPECT_EQ(r.Id, static_cast<std::int32_t>(i + 1)) << r.Name;
+            EXPECT_TRUE(r.ratingValuesPositive()) << r.Name;
+            EXPECT_TRUE(names.insert(r.Name).second) << "duplicate size name " << r.Name;
+            // Range limits rise, so that every range can be reached.
+            for (Side side : {Side::Tube, Side::Shell}) {
+                EXPECT_LT(r.ReDp(side, 1), r.ReDp(side, 2)) << r.Name;
+                EXPECT_LT(r.ReDp(side, 2), r.ReDp(side, 3)) << r.Name;
+                for (int k = 1; k < 4; ++k)
+                    EXPECT_LT(r.ReHt(side, k), r.ReHt(side, k + 1)) << r.Name;
+            }
+        }
+    }
+    EXPECT_EQ(names.size(), shippedSizes().size());
+    // The two coil sizes the type tree admits for condensing steam.
+    EXPECT_EQ(SizeNames(kShipped, "RUV.dat", kCodePage)[3], "RUV 26.480");
+    EXPECT_EQ(SizeNames(kShipped, "RUVD.dat", kCodePage)[0], "RUV D 26.480");
+}
+
+TEST(CatalogueData, RepresentativeSizesCarryTheirDerivedGeometry)
+{
+    struct Case
+    {
+        const char* name;
+        double dhTube, dhShell, areaTube, areaShell, connTube, areaUnit, dpTube, dpShell, zetaTube, zetaShell;
+    };
+    const Case cases[] = {
+        {"PF10-20", 0.0034188034, 0.0034188034, 0.00144, 0.001296, 4.5238934e-4, 0.2577744, 0.0248625,
+         0.0306944, 0.0015, 0.0015},
+        {"PG40-40", 0.0037606838, 0.0037606838, 0.0088, 0.00836, 2.3758294e-3, 4.09032, 0.0611591, 0.0677663,
+         0.0015, 0.0015},
+        {"PG40-2-40", 0.0037606838, 0.0037606838, 0.0044, 0.00418, 2.3758294e-3, 4.09032, 0.122318, 0.135533,
+         0.003, 0.003},
+        {"E12-41", 0.0052173913, 0.0052173913, 0.0132, 0.0132, 3.3183072e-3, 4.73616, 0.046, 0.046, 0.0015,
+         0.0015},
+        {"M 20.3000-4", 0.01, 0.012, 0.00219911, 0.005, 0.00351514, 12.6669, 0.6, 0.0502598, 0.0181074,
+         0.0015},
+        {"GT 20.2000", 0.014, 0.016, 0.00569571, 0.04, 0.00351514, 7.43929, 0.142857, 2.80956e-4, 0.0024522,
+         0.0015},
+        {"RUV 26.480", 0.017, 0.020, 0.0011349, 0.00683611, 0.00235514, 1.3751, 0.128737, 7.49664e-4, 0.0015,
+         0.0015},
+        {"TW 32.960", 0.025, 0.028, 9.81748e-4, 0.00659734, 0.00351514, 2.1723, 0.246952, 9.92063e-4, 0.0015,
+         0.0015},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TSizeRecord* r = findSize(c.name);
+        ASSERT_NE(r, nullptr);
+        const std::pair<long double, double> values[] = {
+            {r->DhTube(), c.dhTube},         {r->DhShell(), c.dhShell},
+            {r->FlowAreaTube(), c.areaTube}, {r->FlowAreaShell(), c.areaShell},
+            {r->ConnAreaTube(), c.connTube}, {r->ConnAreaShell(), c.connTube},
+            {r->AreaUnit(), c.areaUnit},     {r->DpFactorTube(), c.dpTube},
+            {r->DpFactorShell(), c.dpShell}, {r->ZetaTube(), c.zetaTube},
+            {r->ZetaShell(), c.zetaShell},   {r->DpArea(), c.areaTube}};
+        for (std::size_t i = 0; i < std::size(values); ++i)
+            EXPECT_NEAR(static_cast<double>(values[i].first), values[i].second, 2e-5 * values[i].second)
+                << "value " << i;
+    }
+    // Steam-rated coil: five parallel starts of about 4.4 m instead of one long coil.
+    const TSizeRecord* ruv = findSize("RUV 26.480");
+    ASSERT_NE(ruv, nullptr);
+    EXPECT_DOUBLE_EQ(static_cast<double>(ruv->Aux3()), 5.0);
+    EXPECT_NEAR(static_cast<double>(ruv->Aux2()), 4.37707, 1e-5);
+}
+
+TEST(CatalogueData, EverySizeHasWorkingLimitsAndTechnicalDataWithOneStandardVariant)
+{
+    const TParamRecList limits = ReadWorkingLimits(kShipped, kCodePage);
+    const THERecList tech = readTechData(kShipped, CodePage::Windows1250);
+    ASSERT_FALSE(limits.empty());
+    ASSERT_EQ(tech.size(), limits.size());
+
+    std::map<std::string, const TParamRec*> limitByName;
+    for (const auto& l : limits)
+        limitByName[l.Name] = &l;
+    std::set<std::string> numbers;
+    for (const THERec& t : tech) {
+        SCOPED_TRACE(t.Name);
+        ASSERT_EQ(limitByName.count(t.Name), 1u);
+        const TParamRec& l = *limitByName[t.Name];
+        EXPECT_EQ(l.MaxTempHot, t.MaxTempHot);
+        EXPECT_EQ(l.MaxTempCold, t.MaxTempCold);
+        EXPECT_EQ(l.MinTempHot, t.MinTempHot);
+        EXPECT_EQ(l.MinTempCold, t.MinTempCold);
+        EXPECT_EQ(l.MaxPressHot, t.MaxPressHot);
+        EXPECT_EQ(l.MaxPressCold, t.MaxPressCold);
+        EXPECT_TRUE(numbers.insert(t.CatalogNumber).second) << t.CatalogNumber;
+    }
+
+    const LimitDuty defaultLiquid{120, 75, 70, 90, 1.0, 1.0};
+    for (const auto& s : shippedSizes()) {
+        const std::string& name = s.record.Name;
+        SCOPED_TRACE(name);
+        int ownLimits = 0;
+        for (const auto& l : limits)
+            ownLimits += belongsToSize(l.Name, name) ? 1 : 0;
+        EXPECT_GE(ownLimits, 2);
+
+        const THERecList variants = TechDataVariants(kShipped, name, CodePage::Windows1250);
+        ASSERT_GE(variants.size(), 2u);
+        const THERecList standard = StandardTechData(kShipped, name, CodePage::Windows1250);
+        ASSERT_EQ(standard.size(), 1u);
+        EXPECT_EQ(standard[0].Name, name + ".A");
+        for (const THERec& v : variants)
+            EXPECT_NEAR(static_cast<double>(v.SurfaceArea), static_cast<double>(s.record.AreaUnit()),
+                        1e-12 * static_cast<double>(s.record.AreaUnit()));
+        // The standard variant admits the default liquid duty (GT is a steam condenser only).
+        if (s.typeCode != "GT") {
+            EXPECT_TRUE(limitsAdmit(standard[0], defaultLiquid));
+        }
+    }
+}
+
+TEST(CatalogueData, SteamAdmittedSizesAcceptTheDefaultCondensingDuty)
+{
+    // Saturated steam at 150 deg.C (476.1 kPa) condensing to 90 deg.C, water 70 -> 90 at 100 kPa.
+    const LimitDuty condensing{150, 90, 70, 90, 4.761, 1.0};
+    const TParamRecList limits = ReadWorkingLimits(kShipped, kCodePage);
+    std::vector<std::string> names = {"RUV 26.480", "RUV D 26.480"};
+    for (const char* file : {"ND.dat", "TW.dat", "TWD.dat", "RUVW.dat", "RUVWD.dat", "GT.dat"})
+        for (auto& n : SizeNames(kShipped, file, kCodePage))
+            names.push_back(n);
+    for (const std::string& name : names) {
+        const bool admitted = std::any_of(limits.begin(), limits.end(), [&](const TParamRec& l) {
+            return belongsToSize(l.Name, name) && limitsAdmit(l, condensing);
+        });
+        EXPECT_TRUE(admitted) << name;
+    }
+}
+
+TEST(CatalogueData, TechnicalDataUseTheListedWordsAndPairedConnections)
+{
+    const std::set<std::string> connectionWords = {"GWINT ZEWNETRZNY G",
+                                                   "GWINT WEWNETRZNY G",
+                                                   "GWINT ZEWNETRZNY NPT",
+                                                   "KOLNIERZ",
+                                                   "DO LUTOWANIA",
+                                                   "DO SPAWANIA",
+                                                   "SRUBUNEK"};
+    const std::set<std::string> surfaceWords = {"Plyta karbowana", "Rura gladka", "Wezownica"};
+    auto upper = [](std::string s) {
+        for (char& c : s)
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+        return s;
+    };
+    for (const THERec& t : readTechData(kShipped, CodePage::Windows1250)) {
+        SCOPED_TRACE(t.Name);
+        EXPECT_EQ(surfaceWords.count(t.SurfaceType), 1u);
+        for (const THEConnection& c : t.Connections)
+            if (!c.ConnType.empty()) {
+                EXPECT_EQ(connectionWords.count(upper(c.ConnType)), 1u) << c.ConnType;
+            }
+        // Single-pass exchangers use K1 ... K4, the tubular ones paired K1 with K4 and K2 with K3;
+        // two-pass plates have their hot inlet and cold outlet at the rear plate (D4, D3).
+        auto same = [](const THEConnection& a, const THEConnection& b) {
+            return a.ConnType == b.ConnType && a.ConnMaterial == b.ConnMaterial && a.ConnSize == b.ConnSize;
+        };
+        const bool twoPassPlate = t.Drawing.size() > 2 && t.Drawing.ends_with("-2");
+        const THEConnection& hotIn = twoPassPlate ? t.Connections[7] : t.Connections[0];
+        const THEConnection& coldOut = twoPassPlate ? t.Connections[6] : t.Connections[1];
+        EXPECT_FALSE(hotIn.ConnType.empty());
+        EXPECT_TRUE(same(hotIn, t.Connections[3]));
+        EXPECT_TRUE(same(coldOut, t.Connections[2]));
+        EXPECT_EQ(t.Media[0].MediumLanguage, "Polski");
+        EXPECT_EQ(t.Media[1].MediumLanguage, "Angielski");
+        EXPECT_FALSE(t.Media[1].MediumText1.empty());
+        EXPECT_GT(t.Weight, 0);
+        EXPECT_GT(t.Volume1, 0);
+        EXPECT_GT(t.Volume2, 0);
+        EXPECT_GT(t.DimValue[0], 0);
+    }
+}
+
+TEST(CatalogueData, ConnectionTableRisesFromDn10ToDn300AndPicksTheFirstBelow60MetresPerSecond)
+{
+    const TDiamP table = ReadDiameters(kShipped, kCodePage);
+    ASSERT_EQ(table.size(), 15u);
+    EXPECT_EQ(table.front().first, "DN10");
+    EXPECT_EQ(table.back().first, "DN300");
+    for (std::size_t i = 1; i < table.size(); ++i)
+        EXPECT_LT(table[i - 1].second, table[i].second);
+    EXPECT_NEAR(static_cast<double>(table[3].second), 6.096100e-4, 1e-9); // DN25, 27.86 mm bore
+
+    const struct
+    {
+        long double flow; // m3/s
+        const char* name;
+    } cases[] = {
+        {0.0348L, "DN25"}, // steam 150 deg.C, 0.0844 kg/s: 87.7 m/s in DN20, 57.1 m/s in DN25
+        {1e-6L, "DN10"},
+        {4.66L, "DN300"},
+        {4.7L, ""}, // more than 60 m/s even in DN300
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ConnectionForFlow(kShipped, c.flow, kCodePage), c.name) << static_cast<double>(c.flow);
+}
+
+} // namespace
+} // namespace velor
