@@ -1,6 +1,7 @@
 // Rating of one size: side mapping, ranges and their boundaries, the pressure-drop window, the
 // fouling branches, the two oversize rules and the cases that yield no result.
 #include "engine/rating.h"
+#include "sizefixture.h"
 
 #include <array>
 #include <cmath>
@@ -11,60 +12,7 @@ namespace velor {
 namespace {
 
 using V = SizeValue;
-
-// A plate-like size with different tube and shell geometry, so a swapped side shows.
-TSizeRecord makeRecord()
-{
-    TSizeRecord r;
-    r.Id = 1;
-    r.Name = "X-20";
-    r.value(V::Aux1) = 20;
-    r.value(V::Aux2) = 0.3L;
-    r.value(V::Aux3) = 1;
-    r.value(V::Aux4) = 1;
-    r.value(V::DhTube) = 0.004L;
-    r.value(V::DhShell) = 0.006L;
-    r.value(V::Wall) = 0.0004L;
-    r.value(V::FlowAreaTube) = 0.002L;
-    r.value(V::FlowAreaShell) = 0.003L;
-    r.value(V::ConnAreaTube) = 0.0005L;
-    r.value(V::ConnAreaShell) = 0.0008L;
-    const long double reDp[] = {200, 5000, 10000};
-    const long double dpK[] = {198, 11.7L, 3.56L, 3.61L};
-    const long double dpExp[] = {0.79L, 0.25L, 0.078L, 0.08L};
-    for (int k = 0; k < 4; ++k) {
-        if (k < 3) {
-            r.value(static_cast<V>(static_cast<int>(V::ReDpTube1) + 2 * k)) = reDp[k];
-            r.value(static_cast<V>(static_cast<int>(V::ReDpShell1) + 2 * k)) = reDp[k] * 2;
-        }
-        r.value(static_cast<V>(static_cast<int>(V::DpKTube1) + 2 * k)) = dpK[k];
-        r.value(static_cast<V>(static_cast<int>(V::DpKShell1) + 2 * k)) = dpK[k] * 1.5L;
-        r.value(static_cast<V>(static_cast<int>(V::DpExpTube1) + 2 * k)) = dpExp[k];
-        r.value(static_cast<V>(static_cast<int>(V::DpExpShell1) + 2 * k)) = dpExp[k];
-    }
-    r.value(V::DpFactorTube) = 0.05L;
-    r.value(V::DpFactorShell) = 0.04L;
-    r.value(V::ZetaTube) = 0.0015L;
-    r.value(V::ZetaShell) = 0.003L;
-    r.value(V::DpArea) = 0.002L;
-    const long double ht[5][4] = {{0.40L, 1.0L / 3, 0.97L, 1.0L / 6},
-                                  {0.50L, 1.0L / 3, 0.66L, 1.0L / 6},
-                                  {0.63L, 1.0L / 3, 0.33L, 1.0L / 6},
-                                  {0.73L, 1.0L / 3, 0.17L, 1.0L / 6},
-                                  {0.72L, 1.0L / 3, 0.19L, 1.0L / 6}};
-    for (int range = 1; range <= 5; ++range)
-        for (Side side : {Side::Tube, Side::Shell})
-            for (int c = 0; c < 4; ++c)
-                r.Values[heatTransferIndex(range, side, static_cast<HtCoefficient>(c))] =
-                    ht[range - 1][c] * (side == Side::Shell && c == 2 ? 1.2L : 1.0L);
-    const long double reHt[] = {50, 200, 1000, 5000};
-    for (int k = 0; k < 4; ++k) {
-        r.value(static_cast<V>(static_cast<int>(V::ReHtTube1) + k)) = reHt[k];
-        r.value(static_cast<V>(static_cast<int>(V::ReHtShell1) + k)) = reHt[k];
-    }
-    r.value(V::AreaUnit) = 2.0L;
-    return r;
-}
+using enginetest::makeRecord;
 
 // Water-like liquids whose viscosity falls with temperature, so the wall correction matters.
 // Keys: 1 hot liquid, 2 cold liquid; vapor key 5.
