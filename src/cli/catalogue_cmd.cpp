@@ -142,31 +142,21 @@ int showCommand(const ProgramFolder& folder, const QStringList& positional, cons
     if (positional.size() != 1)
         return usageError(QStringLiteral("'catalogue show' needs one SIZE"));
     const std::string sizeName = positional.front().toStdString();
-    std::vector<const ExchangerType*> candidates;
+    const ExchangerType* found = nullptr;
     if (!typeOption.isEmpty()) {
         const ExchangerType* type = parseType(typeOption);
         if (!type)
             return usageError(QStringLiteral("unknown exchanger type '%1'").arg(typeOption));
-        candidates.push_back(type);
+        const auto names = SizeNames(folder, type->file);
+        if (std::find(names.begin(), names.end(), sizeName) == names.end())
+            return failure(QStringLiteral("size '%1' is not in %2").arg(positional.front(), qs(type->file)));
+        found = type;
     } else {
-        for (const ExchangerType& t : exchangerTypes())
-            candidates.push_back(&t);
+        found = findSizeType(folder, sizeName);
+        if (!found)
+            return failure(QStringLiteral("size '%1' is in no type file").arg(positional.front()));
     }
-    const ExchangerType* found = nullptr;
-    TSizeRecord record = TSizeRecord::notFound();
-    for (const ExchangerType* t : candidates) {
-        const auto names = SizeNames(folder, t->file);
-        if (std::find(names.begin(), names.end(), sizeName) != names.end()) {
-            found = t;
-            record = ReadSize(folder, t->file, sizeName);
-            break;
-        }
-    }
-    if (!found && !typeOption.isEmpty())
-        return failure(
-            QStringLiteral("size '%1' is not in %2").arg(positional.front(), qs(candidates.front()->file)));
-    if (!found)
-        return failure(QStringLiteral("size '%1' is in no type file").arg(positional.front()));
+    const TSizeRecord record = ReadSize(folder, found->file, sizeName);
 
     TParamRecList limits;
     for (TParamRec& r : ReadWorkingLimits(folder))

@@ -3,7 +3,6 @@
 
 #include "base/recordfile.h"
 
-#include <cmath>
 #include <system_error>
 
 namespace velor {
@@ -93,6 +92,15 @@ std::vector<std::string> SizeNames(const ProgramFolder& folder, std::string_view
     for (TSizeRecord& r : readSizeFile(typeFilePath(folder, typeFile), codePage))
         names.push_back(std::move(r.Name));
     return names;
+}
+
+const ExchangerType* findSizeType(const ProgramFolder& folder, std::string_view sizeName, CodePage codePage)
+{
+    for (const ExchangerType& type : exchangerTypes())
+        for (const std::string& name : SizeNames(folder, type.file, codePage))
+            if (name == sizeName)
+                return &type;
+    return nullptr;
 }
 
 TSizeRecord ReadSize(const ProgramFolder& folder, std::string_view typeFile, std::string_view sizeName,

@@ -6,6 +6,7 @@
 #include "base/programfolder.h"
 #include "base/result.h"
 #include "catalogue/catalogrecords.h"
+#include "catalogue/exchangertypes.h"
 #include "catalogue/sizerecord.h"
 
 #include <filesystem>
@@ -50,6 +51,10 @@ std::vector<std::string> SizeNames(const ProgramFolder& folder, std::string_view
 /// all values 0) when the file is missing or holds no such record.
 TSizeRecord ReadSize(const ProgramFolder& folder, std::string_view typeFile, std::string_view sizeName,
                      CodePage codePage = systemCodePage());
+
+/// The first type, in the fixed type order, whose type file lists `sizeName`; nullptr when none does.
+const ExchangerType* findSizeType(const ProgramFolder& folder, std::string_view sizeName,
+                                  CodePage codePage = systemCodePage());
 
 /// Every whole record of a type file, in file order.
 std::vector<TSizeRecord> readSizeFile(const std::filesystem::path& path,

@@ -126,6 +126,17 @@ TEST_F(CatalogueFiles, DuplicateNamesTrailingBytesAndMissingFiles)
     EXPECT_EQ(ReadSize(folder, "TW.dat", "", kCp).Id, -1);
 }
 
+// A name held by two type files belongs to the first of them in the fixed type order.
+TEST_F(CatalogueFiles, SizeTypeIsTheFirstTypeInFixedOrder)
+{
+    ASSERT_TRUE(writeTypeFile(folder, "PG55.dat", {size(1, "X-20", 1), size(2, "PG55-20", 1)}, kCp));
+    ASSERT_TRUE(writeTypeFile(folder, "PH90-2.dat", {size(1, "X-20", 2)}, kCp));
+    ASSERT_TRUE(writeTypeFile(folder, "PH150.dat", {size(1, "X-20", 3)}, kCp));
+    EXPECT_EQ(findSizeType(folder, "X-20", kCp), findExchangerType("PH90-2"));
+    EXPECT_EQ(findSizeType(folder, "PG55-20", kCp), findExchangerType("PG55"));
+    EXPECT_EQ(findSizeType(folder, "Y-20", kCp), nullptr);
+}
+
 TEST(VariantNamesTest, VariantLetterAndBelonging)
 {
     for (const auto& [text, letter] : std::vector<std::pair<std::string, bool>>{{"A", true},
