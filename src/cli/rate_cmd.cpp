@@ -185,50 +185,6 @@ std::optional<DutyFile> readDuty(const QString& path, bool needSizes, QString& e
     return out;
 }
 
-// ---- The working copies, as choosing the duty's fluids on the Parameters page leaves them ----
-
-// Returns warnings for fluids that are not in the fluid database.
-QStringList rebuildWorkingCopies(FluidFiles& files, const Duty& duty)
-{
-    QStringList warnings;
-    auto check = [&warnings](const Status& s) {
-        if (!s)
-            warnings << qs(s.error().message);
-    };
-    // Choosing a liquid: the liquid working files are rebuilt with the hot liquid (liquid hot
-    // side only) and the cold liquid.
-    check(files.DeleteFluidFile(kLiquidsTmp));
-    check(files.DeleteFluidFile(kPropLiquidsTmp));
-    const bool condensing = duty.hotSide == HotSideKind::Condensing;
-    if (!condensing) {
-        check(files.CopyLiquidToWork(duty.hotFluid));
-        if (files.LiquidKey(duty.hotFluid, kLiquidsDat) <= 0)
-            warnings << QStringLiteral("hot liquid '%1' is not in the fluid database").arg(qs(duty.hotFluid));
-    }
-    if (condensing || duty.coldFluid != duty.hotFluid)
-        check(files.CopyLiquidToWork(duty.coldFluid));
-    if (files.LiquidKey(duty.coldFluid, kLiquidsDat) <= 0)
-        warnings << QStringLiteral("cold liquid '%1' is not in the fluid database").arg(qs(duty.coldFluid));
-    if (!condensing)
-        return warnings;
-    // Choosing a vapor: its working files are rebuilt, and its condensate joins the liquids.
-    check(files.DeleteFluidFile(kVaporsTmp));
-    check(files.DeleteFluidFile(kPropVaporsTmp));
-    if (files.VaporKey(duty.hotFluid, kVaporsDat) <= 0) {
-        warnings << QStringLiteral("vapor '%1' is not in the fluid database").arg(qs(duty.hotFluid));
-        return warnings;
-    }
-    check(files.CopyVaporToWork(duty.hotFluid));
-    const TVaporRec vapor = files.ReadVapor(files.VaporKey(duty.hotFluid, kVaporsTmp), kVaporsTmp);
-    const TLiquidRec condensate =
-        vapor.condensateKey > 0 ? files.ReadLiquid(vapor.condensateKey, kLiquidsDat) : TLiquidRec{};
-    if (condensate.key > 0)
-        check(files.CopyLiquidToWork(condensate.name));
-    else
-        warnings << QStringLiteral("vapor '%1' has no condensate liquid").arg(qs(duty.hotFluid));
-    return warnings;
-}
-
 // ---- Sizes the type tree would refuse ----
 
 QStringList treeWarnings(const ProgramFolder& folder, const Duty& duty, const std::vector<std::string>& sizes)
@@ -511,8 +467,8 @@ int run(const QStringList& args)
     }
 
     FluidFiles fluids(folder.fluids());
-    for (const QString& w : rebuildWorkingCopies(fluids, duty))
-        printErr(QStringLiteral("velor-cli: warning: %1\n").arg(w));
+    for (const std::string& problem : PrepareWorkingCopies(fluids, duty))
+        printErr(QStringLiteral("velor-cli: warning: %1\n").arg(qs(problem)));
 
     const CheckMark mark = CheckDuty(duty, dutyFile->sizes.empty());
     if (mark != CheckMark::None) {

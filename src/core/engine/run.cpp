@@ -294,6 +294,45 @@ CalculationOutcome Calculate(const ProgramFolder& folder, const FluidFiles& flui
     return outcome;
 }
 
+std::vector<std::string> PrepareWorkingCopies(FluidFiles& files, const Duty& duty)
+{
+    std::vector<std::string> problems;
+    auto check = [&problems](const Status& s) {
+        if (!s)
+            problems.push_back(s.error().message);
+    };
+    check(files.DeleteFluidFile(kLiquidsTmp));
+    check(files.DeleteFluidFile(kPropLiquidsTmp));
+    const bool condensing = duty.hotSide == HotSideKind::Condensing;
+    if (!condensing) {
+        if (files.LiquidKey(duty.hotFluid, kLiquidsDat) <= 0)
+            problems.push_back("hot liquid '" + duty.hotFluid + "' is not in the fluid database");
+        check(files.CopyLiquidToWork(duty.hotFluid));
+    }
+    if (condensing || duty.coldFluid != duty.hotFluid) {
+        if (files.LiquidKey(duty.coldFluid, kLiquidsDat) <= 0)
+            problems.push_back("cold liquid '" + duty.coldFluid + "' is not in the fluid database");
+        check(files.CopyLiquidToWork(duty.coldFluid));
+    }
+    if (!condensing)
+        return problems;
+    check(files.DeleteFluidFile(kVaporsTmp));
+    check(files.DeleteFluidFile(kPropVaporsTmp));
+    if (files.VaporKey(duty.hotFluid, kVaporsDat) <= 0) {
+        problems.push_back("vapor '" + duty.hotFluid + "' is not in the fluid database");
+        return problems;
+    }
+    check(files.CopyVaporToWork(duty.hotFluid));
+    const TVaporRec vapor = files.ReadVapor(files.VaporKey(duty.hotFluid, kVaporsTmp), kVaporsTmp);
+    const TLiquidRec condensate =
+        vapor.condensateKey > 0 ? files.ReadLiquid(vapor.condensateKey, kLiquidsDat) : TLiquidRec{};
+    if (condensate.key > 0)
+        check(files.CopyLiquidToWork(condensate.name));
+    else
+        problems.push_back("vapor '" + duty.hotFluid + "' has no condensate liquid");
+    return problems;
+}
+
 std::vector<std::size_t> SortResults(const std::vector<TResultTypeB>& results, std::size_t count, SortKey key,
                                      bool ascending)
 {

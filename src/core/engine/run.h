@@ -128,6 +128,12 @@ struct CalculationOutcome
 CalculationOutcome Calculate(const ProgramFolder& folder, const FluidFiles& fluids, const Duty& duty,
                              const std::vector<std::string>& selected, const RunOptions& options = {});
 
+/// Rebuilds the fluid working copies for the duty's fluids as choosing them on the Parameters
+/// page does: the liquid working files with the hot liquid (liquid hot side) and the cold liquid;
+/// for a condensing hot side then the vapor working files with the vapor, and its condensate
+/// added to the liquid working files. Returns what is missing or failed, in plain words.
+std::vector<std::string> PrepareWorkingCopies(FluidFiles& files, const Duty& duty);
+
 /// The value sorts of the result list.
 enum class SortKey
 {

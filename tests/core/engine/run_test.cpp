@@ -261,6 +261,31 @@ TEST_F(RunFolder, CondensingRunKeepsGtAndPf30)
     }
 }
 
+TEST_F(RunFolder, WorkingCopiesFollowTheChosenFluids)
+{
+    // Masters: the working copies of the fixture become the delivered files.
+    for (auto [tmp, dat] : {std::pair{kLiquidsTmp, kLiquidsDat}, std::pair{kPropLiquidsTmp, kPropLiquidsDat},
+                            std::pair{kVaporsTmp, kVaporsDat}, std::pair{kPropVaporsTmp, kPropVaporsDat}})
+        fs::rename(files->pathOf(tmp), files->pathOf(dat));
+
+    EXPECT_TRUE(PrepareWorkingCopies(*files, liquidDuty()).empty());
+    EXPECT_EQ(files->LiquidNames(kLiquidsTmp), (TTableS{"Hot water", "Cold water"}));
+
+    // Condensing: the cold liquid, then the vapor with its condensate joining the liquids.
+    EXPECT_TRUE(PrepareWorkingCopies(*files, condensingDuty()).empty());
+    EXPECT_EQ(files->LiquidNames(kLiquidsTmp), (TTableS{"Cold water", "Condensate"}));
+    EXPECT_EQ(files->VaporNames(kVaporsTmp), (TTableS{"Steam"}));
+    const std::vector<std::string> selected{"P", "G"};
+    EXPECT_EQ(Calculate(folder, *files, condensingDuty(), selected).results.size(), 2u);
+
+    Duty missing = condensingDuty();
+    missing.hotFluid = "No condensate";
+    EXPECT_EQ(PrepareWorkingCopies(*files, missing).size(), 1u);
+    missing.hotFluid = "Unknown";
+    EXPECT_EQ(PrepareWorkingCopies(*files, missing).size(), 1u);
+    EXPECT_TRUE(files->VaporNames(kVaporsTmp).empty());
+}
+
 TEST(ResultSort, StableExchangeSortKeepsTiesInRatingOrder)
 {
     std::vector<TResultTypeB> results(5);
