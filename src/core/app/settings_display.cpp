@@ -59,6 +59,24 @@ SettingsGroupId settingsGroupOf(PrecisionGroup group)
     return kPrecisionGroups[static_cast<std::size_t>(group)].settingsGroup;
 }
 
+std::optional<PrecisionGroup> precisionGroupOf(SettingsGroupId group)
+{
+    for (const PrecisionGroupDef& g : kPrecisionGroups)
+        if (g.settingsGroup == group)
+            return g.group;
+    return std::nullopt;
+}
+
+std::string_view precisionOptionKey(PrecisionGroup group)
+{
+    return kPrecisionGroups[static_cast<std::size_t>(group)].optionKey;
+}
+
+std::string_view precisionAllKey(PrecisionGroup group)
+{
+    return kPrecisionGroups[static_cast<std::size_t>(group)].allKey;
+}
+
 int decimals(const Settings& settings, std::string_view precisionKey)
 {
     const auto group = precisionGroupOf(precisionKey);

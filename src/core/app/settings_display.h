@@ -30,6 +30,11 @@ int decimals(const Settings& settings, std::string_view precisionKey);
 /// The group of a precision key, or nullopt.
 std::optional<PrecisionGroup> precisionGroupOf(std::string_view precisionKey);
 SettingsGroupId settingsGroupOf(PrecisionGroup group);
+/// The precision group stored in a settings group, or nullopt.
+std::optional<PrecisionGroup> precisionGroupOf(SettingsGroupId group);
+/// The option key ("OptionCalc", ...) and the "All" key ("AllCalc", ...) of a precision group.
+std::string_view precisionOptionKey(PrecisionGroup group);
+std::string_view precisionAllKey(PrecisionGroup group);
 
 /// The six font slots.
 enum class FontSlot

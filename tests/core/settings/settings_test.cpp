@@ -222,6 +222,8 @@ TEST(SettingsDecimals, OptionAllOverridesEveryQuantity)
 
     EXPECT_EQ(precisionGroupOf("ntucalc"), PrecisionGroup::Calculations);
     EXPECT_FALSE(precisionGroupOf("Capacity"));
+    EXPECT_EQ(precisionGroupOf(SettingsGroupId::DecimalsPrint), PrecisionGroup::Printouts);
+    EXPECT_FALSE(precisionGroupOf(SettingsGroupId::DecimalsFluidsTable));
 }
 
 TEST(SettingsFonts, AutomaticAndManualSlots)
