@@ -5,10 +5,59 @@
 #include "base/recordfile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <system_error>
+#if defined(__unix__) || defined(__APPLE__)
+#include <sys/stat.h>
+#endif
 
 namespace velor {
 namespace {
+
+// Counts the writes to fluid files made in this process; remembered files read before the last
+// write are read again.
+std::atomic<std::uint64_t> g_writeGeneration{1};
+
+struct WriteMark
+{
+    WriteMark() { ++g_writeGeneration; }
+    ~WriteMark() { ++g_writeGeneration; }
+};
+
+// What identifies a file's content without reading it; nullopt for a missing file.
+std::optional<std::array<std::uint64_t, 4>> fileStamp(const std::filesystem::path& path)
+{
+#if defined(__unix__) || defined(__APPLE__)
+    struct stat st
+    {
+    };
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+#if defined(__APPLE__)
+    const auto ns = [](const timespec& t) {
+        return std::uint64_t(t.tv_sec) * 1000000000u + std::uint64_t(t.tv_nsec);
+    };
+    return std::array<std::uint64_t, 4>{std::uint64_t(st.st_size), ns(st.st_mtimespec),
+                                        std::uint64_t(st.st_ino), ns(st.st_ctimespec)};
+#else
+    const auto ns = [](const timespec& t) {
+        return std::uint64_t(t.tv_sec) * 1000000000u + std::uint64_t(t.tv_nsec);
+    };
+    return std::array<std::uint64_t, 4>{std::uint64_t(st.st_size), ns(st.st_mtim), std::uint64_t(st.st_ino),
+                                        ns(st.st_ctim)};
+#endif
+#else
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return std::nullopt;
+    const auto size = std::filesystem::file_size(path, ec);
+    const auto time = std::filesystem::last_write_time(path, ec);
+    if (ec)
+        return std::nullopt;
+    return std::array<std::uint64_t, 4>{std::uint64_t(size), std::uint64_t(time.time_since_epoch().count()),
+                                        0, 0};
+#endif
+}
 
 // A file's whole records as raw bytes; a trailing partial record is cut off.
 struct RawRecords
@@ -64,6 +113,7 @@ Result<RawRecords> readForRewrite(const std::filesystem::path& path, std::size_t
 // cut back to its whole records, in one atomic replacement together with the new ones.
 Status appendRecords(const std::filesystem::path& path, const Bytes& bytes, std::size_t recordSize)
 {
+    const WriteMark mark;
     if (path.empty())
         return noFolder();
     std::error_code ec;
@@ -90,6 +140,7 @@ template<typename Drop>
 Status safeRewrite(const std::filesystem::path& path, std::string_view scratchName, std::size_t recordSize,
                    Drop drop, const Bytes& added)
 {
+    const WriteMark mark;
     auto raw = readForRewrite(path, recordSize);
     if (!raw)
         return raw.error();
@@ -106,6 +157,7 @@ Status safeRewrite(const std::filesystem::path& path, std::string_view scratchNa
 Status overwriteRecord(const std::filesystem::path& path, RawRecords raw, std::size_t index,
                        const Bytes& record)
 {
+    const WriteMark mark;
     std::copy(record.begin(), record.end(), raw.data.begin() + static_cast<std::ptrdiff_t>(index * raw.size));
     return replaceFile(path, raw.data);
 }
@@ -131,54 +183,79 @@ std::filesystem::path FluidFiles::pathOf(std::string_view file) const
 
 // ---- Whole files ----
 
+template<typename Record, typename Decode>
+std::shared_ptr<const std::vector<Record>> FluidFiles::cached(std::string_view file, std::size_t recordSize,
+                                                              Decode decode) const
+{
+    static const auto empty = std::make_shared<const std::vector<Record>>();
+    const auto path = pathOf(file);
+    std::string key(file);
+    key += '\n' + std::to_string(recordSize);
+    const auto stamp = path.empty() ? std::nullopt : fileStamp(path);
+    if (!stamp) {
+        m_cache.erase(key);
+        return empty;
+    }
+    const std::uint64_t generation = g_writeGeneration.load();
+    if (const auto it = m_cache.find(key);
+        it != m_cache.end() && it->second.stamp == *stamp && it->second.generation == generation)
+        return std::static_pointer_cast<const std::vector<Record>>(it->second.records);
+    auto records = std::make_shared<const std::vector<Record>>(readRecords<Record>(path, recordSize, decode));
+    m_cache[key] = CacheEntry{*stamp, generation, records};
+    return records;
+}
+
+std::shared_ptr<const std::vector<TLiquidRec>> FluidFiles::sharedLiquidList(std::string_view file) const
+{
+    return cached<TLiquidRec>(file, kLiquidRecSize,
+                              [this](const std::uint8_t* at) { return decodeLiquidRec(at, m_codePage); });
+}
+
+std::shared_ptr<const std::vector<TVaporRec>> FluidFiles::sharedVaporList(std::string_view file) const
+{
+    return cached<TVaporRec>(file, kVaporRecSize,
+                             [this](const std::uint8_t* at) { return decodeVaporRec(at, m_codePage); });
+}
+
+std::shared_ptr<const TTablePropL> FluidFiles::SharedLiquidPropFile(std::string_view file) const
+{
+    return cached<TLiquidPropRec>(file, kLiquidPropRecSize, decodeLiquidPropRec);
+}
+
+std::shared_ptr<const TTablePropV> FluidFiles::SharedVaporPropFile(std::string_view file) const
+{
+    return cached<TVaporPropRec>(file, kVaporPropRecSize, decodeVaporPropRec);
+}
+
+std::shared_ptr<const std::vector<TSteamFactorRec>>
+FluidFiles::SharedSteamFactorFile(std::string_view file) const
+{
+    return cached<TSteamFactorRec>(file, kSteamFactorRecSize, decodeSteamFactorRec);
+}
+
 std::vector<TLiquidRec> FluidFiles::ReadLiquidList(std::string_view file) const
 {
-    const auto raw = readRaw(pathOf(file), kLiquidRecSize);
-    std::vector<TLiquidRec> recs;
-    recs.reserve(raw.count);
-    for (std::size_t i = 0; i < raw.count; ++i)
-        recs.push_back(decodeLiquidRec(raw.at(i), m_codePage));
-    return recs;
+    return *sharedLiquidList(file);
 }
 
 std::vector<TVaporRec> FluidFiles::ReadVaporList(std::string_view file) const
 {
-    const auto raw = readRaw(pathOf(file), kVaporRecSize);
-    std::vector<TVaporRec> recs;
-    recs.reserve(raw.count);
-    for (std::size_t i = 0; i < raw.count; ++i)
-        recs.push_back(decodeVaporRec(raw.at(i), m_codePage));
-    return recs;
+    return *sharedVaporList(file);
 }
 
 TTablePropL FluidFiles::ReadLiquidPropFile(std::string_view file) const
 {
-    const auto raw = readRaw(pathOf(file), kLiquidPropRecSize);
-    TTablePropL recs;
-    recs.reserve(raw.count);
-    for (std::size_t i = 0; i < raw.count; ++i)
-        recs.push_back(decodeLiquidPropRec(raw.at(i)));
-    return recs;
+    return *SharedLiquidPropFile(file);
 }
 
 TTablePropV FluidFiles::ReadVaporPropFile(std::string_view file) const
 {
-    const auto raw = readRaw(pathOf(file), kVaporPropRecSize);
-    TTablePropV recs;
-    recs.reserve(raw.count);
-    for (std::size_t i = 0; i < raw.count; ++i)
-        recs.push_back(decodeVaporPropRec(raw.at(i)));
-    return recs;
+    return *SharedVaporPropFile(file);
 }
 
 std::vector<TSteamFactorRec> FluidFiles::ReadSteamFactorFile(std::string_view file) const
 {
-    const auto raw = readRaw(pathOf(file), kSteamFactorRecSize);
-    std::vector<TSteamFactorRec> recs;
-    recs.reserve(raw.count);
-    for (std::size_t i = 0; i < raw.count; ++i)
-        recs.push_back(decodeSteamFactorRec(raw.at(i)));
-    return recs;
+    return *SharedSteamFactorFile(file);
 }
 
 // ---- Liquid list ----
@@ -193,10 +270,9 @@ TTableS FluidFiles::LiquidNames(std::string_view file) const
 
 std::optional<std::int32_t> FluidFiles::FindLiquid(std::string_view name, std::string_view file) const
 {
-    const auto raw = readRaw(pathOf(file), kLiquidRecSize);
-    for (std::size_t i = 0; i < raw.count; ++i)
-        if (getShortString(raw.at(i) + 4, kFluidNameCapacity, m_codePage) == name)
-            return getInt32(raw.at(i));
+    for (const auto& rec : *sharedLiquidList(file))
+        if (rec.name == name)
+            return rec.key;
     return std::nullopt;
 }
 
@@ -207,16 +283,15 @@ std::int32_t FluidFiles::LiquidKey(std::string_view name, std::string_view file)
 
 TLiquidRec FluidFiles::ReadLiquid(std::int32_t key, std::string_view file) const
 {
-    const auto raw = readRaw(pathOf(file), kLiquidRecSize);
-    for (std::size_t i = 0; i < raw.count; ++i)
-        if (getInt32(raw.at(i)) == key)
-            return decodeLiquidRec(raw.at(i), m_codePage);
+    for (const auto& rec : *sharedLiquidList(file))
+        if (rec.key == key)
+            return rec;
     return {};
 }
 
 TLiquidRec FluidFiles::ReadPlainLiquid(std::string_view name, std::string_view file) const
 {
-    for (auto& rec : ReadLiquidList(file))
+    for (const auto& rec : *sharedLiquidList(file))
         if (rec.name == name)
             return rec.waterSolution ? TLiquidRec{} : rec;
     return {};
@@ -224,10 +299,9 @@ TLiquidRec FluidFiles::ReadPlainLiquid(std::string_view name, std::string_view f
 
 std::int32_t FluidFiles::NewLiquidKey(std::string_view file) const
 {
-    const auto raw = readRaw(pathOf(file), kLiquidRecSize);
     std::int32_t largest = 0;
-    for (std::size_t i = 0; i < raw.count; ++i)
-        largest = std::max(largest, getInt32(raw.at(i)));
+    for (const auto& rec : *sharedLiquidList(file))
+        largest = std::max(largest, rec.key);
     return largest + 1;
 }
 
@@ -272,10 +346,9 @@ TTableS FluidFiles::VaporNames(std::string_view file) const
 
 std::optional<FoundVapor> FluidFiles::FindVapor(std::string_view name, std::string_view file) const
 {
-    const auto raw = readRaw(pathOf(file), kVaporRecSize);
-    for (std::size_t i = 0; i < raw.count; ++i)
-        if (getShortString(raw.at(i) + 8, kFluidNameCapacity, m_codePage) == name)
-            return FoundVapor{getInt32(raw.at(i)), getInt32(raw.at(i) + 4)};
+    for (const auto& rec : *sharedVaporList(file))
+        if (rec.name == name)
+            return FoundVapor{rec.key, rec.condensateKey};
     return std::nullopt;
 }
 
@@ -287,28 +360,25 @@ std::int32_t FluidFiles::VaporKey(std::string_view name, std::string_view file) 
 
 TVaporRec FluidFiles::ReadVapor(std::int32_t key, std::string_view file) const
 {
-    const auto raw = readRaw(pathOf(file), kVaporRecSize);
-    for (std::size_t i = 0; i < raw.count; ++i)
-        if (getInt32(raw.at(i)) == key)
-            return decodeVaporRec(raw.at(i), m_codePage);
+    for (const auto& rec : *sharedVaporList(file))
+        if (rec.key == key)
+            return rec;
     return {};
 }
 
 TVaporRec FluidFiles::ReadVaporByCondensate(std::int32_t liquidKey, std::string_view file) const
 {
-    const auto raw = readRaw(pathOf(file), kVaporRecSize);
-    for (std::size_t i = 0; i < raw.count; ++i)
-        if (getInt32(raw.at(i) + 4) == liquidKey)
-            return decodeVaporRec(raw.at(i), m_codePage);
+    for (const auto& rec : *sharedVaporList(file))
+        if (rec.condensateKey == liquidKey)
+            return rec;
     return {};
 }
 
 std::int32_t FluidFiles::NewVaporKey(std::string_view file) const
 {
-    const auto raw = readRaw(pathOf(file), kVaporRecSize);
     std::int32_t largest = 0;
-    for (std::size_t i = 0; i < raw.count; ++i)
-        largest = std::max(largest, getInt32(raw.at(i)));
+    for (const auto& rec : *sharedVaporList(file))
+        largest = std::max(largest, rec.key);
     return largest + 1;
 }
 
@@ -367,7 +437,7 @@ Status FluidFiles::SetVaporLink(std::int32_t key, std::int32_t liquidKey, std::s
 TTableF FluidFiles::LiquidPressures(std::int32_t key, std::string_view file) const
 {
     TTableF out;
-    for (const auto& r : ReadLiquidPropFile(file))
+    for (const auto& r : *SharedLiquidPropFile(file))
         if (r.key == key)
             out.push_back(r.pressure);
     return out;
@@ -375,15 +445,15 @@ TTableF FluidFiles::LiquidPressures(std::int32_t key, std::string_view file) con
 
 bool FluidFiles::HasLiquidPressure(std::int32_t key, long double p, std::string_view file) const
 {
-    const auto recs = ReadLiquidPropFile(file);
-    return std::any_of(recs.begin(), recs.end(),
+    const auto recs = SharedLiquidPropFile(file);
+    return std::any_of(recs->begin(), recs->end(),
                        [&](const TLiquidPropRec& r) { return r.key == key && r.pressure == p; });
 }
 
 TTableProp FluidFiles::LiquidPoints(std::int32_t key, std::string_view file) const
 {
     TTableProp out;
-    for (const auto& r : ReadLiquidPropFile(file))
+    for (const auto& r : *SharedLiquidPropFile(file))
         if (r.key == key)
             out.push_back({r.temperature, r.pressure});
     return out;
@@ -392,7 +462,7 @@ TTableProp FluidFiles::LiquidPoints(std::int32_t key, std::string_view file) con
 TTableF FluidFiles::LiquidTemperatures(std::int32_t key, std::string_view file) const
 {
     TTableF out;
-    for (const auto& r : ReadLiquidPropFile(file))
+    for (const auto& r : *SharedLiquidPropFile(file))
         if (r.key == key)
             out.push_back(r.temperature);
     return out;
@@ -401,7 +471,7 @@ TTableF FluidFiles::LiquidTemperatures(std::int32_t key, std::string_view file) 
 TTableF FluidFiles::LiquidTemperaturesAt(std::int32_t key, long double p, std::string_view file) const
 {
     TTableF out;
-    for (const auto& r : ReadLiquidPropFile(file))
+    for (const auto& r : *SharedLiquidPropFile(file))
         if (r.key == key && r.pressure == p)
             out.push_back(r.temperature);
     return out;
@@ -411,7 +481,7 @@ TTableAllPropL FluidFiles::LiquidRowsAt(std::int32_t key, long double p, std::st
 {
     const std::string wanted = formatGeneral(p, 15);
     TTableAllPropL out;
-    for (const auto& r : ReadLiquidPropFile(file))
+    for (const auto& r : *SharedLiquidPropFile(file))
         if (r.key == key && formatGeneral(r.pressure, 15) == wanted)
             out.push_back({r.temperature, r.density, r.heatCapacity, r.conductivity, r.viscosity});
     return out;
@@ -420,7 +490,7 @@ TTableAllPropL FluidFiles::LiquidRowsAt(std::int32_t key, long double p, std::st
 TTablePropL FluidFiles::LiquidRecords(std::int32_t key, std::string_view file) const
 {
     TTablePropL out;
-    for (const auto& r : ReadLiquidPropFile(file))
+    for (const auto& r : *SharedLiquidPropFile(file))
         if (r.key == key)
             out.push_back(r);
     return out;
@@ -429,7 +499,7 @@ TTablePropL FluidFiles::LiquidRecords(std::int32_t key, std::string_view file) c
 TTableF FluidFiles::LiquidValuesAt(std::int32_t key, long double t, long double p,
                                    std::string_view file) const
 {
-    for (const auto& r : ReadLiquidPropFile(file))
+    for (const auto& r : *SharedLiquidPropFile(file))
         if (r.key == key && r.temperature == t && r.pressure == p)
             return {r.density, r.heatCapacity, r.conductivity, r.viscosity};
     return {};
@@ -485,7 +555,7 @@ Status FluidFiles::DeleteLiquidRows(std::int32_t key, bool byPressure, long doub
 TTableAllPropV FluidFiles::VaporRows(std::int32_t key, std::string_view file) const
 {
     TTableAllPropV out;
-    for (const auto& r : ReadVaporPropFile(file))
+    for (const auto& r : *SharedVaporPropFile(file))
         if (r.key == key)
             out.push_back(
                 {r.temperature, r.pressure, r.latentHeat, r.heatCapacity, r.conductivity, r.viscosity});
@@ -495,7 +565,7 @@ TTableAllPropV FluidFiles::VaporRows(std::int32_t key, std::string_view file) co
 TTablePropV FluidFiles::VaporRecords(std::int32_t key, std::string_view file) const
 {
     TTablePropV out;
-    for (const auto& r : ReadVaporPropFile(file))
+    for (const auto& r : *SharedVaporPropFile(file))
         if (r.key == key)
             out.push_back(r);
     return out;
@@ -504,7 +574,7 @@ TTablePropV FluidFiles::VaporRecords(std::int32_t key, std::string_view file) co
 TTableF FluidFiles::VaporColumn(std::int32_t key, bool temperatures, std::string_view file) const
 {
     TTableF out;
-    for (const auto& r : ReadVaporPropFile(file))
+    for (const auto& r : *SharedVaporPropFile(file))
         if (r.key == key)
             out.push_back(temperatures ? r.temperature : r.pressure);
     return out;
@@ -512,7 +582,7 @@ TTableF FluidFiles::VaporColumn(std::int32_t key, bool temperatures, std::string
 
 TTableF FluidFiles::VaporValuesAt(std::int32_t key, long double t, std::string_view file) const
 {
-    for (const auto& r : ReadVaporPropFile(file))
+    for (const auto& r : *SharedVaporPropFile(file))
         if (r.key == key && r.temperature == t)
             return {r.latentHeat, r.heatCapacity, r.conductivity, r.viscosity, r.pressure};
     return {};
@@ -530,7 +600,7 @@ long double FluidFiles::VaporValueAt(std::int32_t key, bool heatCapacity, long d
 long double FluidFiles::SaturationValueAt(std::int32_t key, bool fromTemperature, long double x,
                                           std::string_view file) const
 {
-    for (const auto& r : ReadVaporPropFile(file)) {
+    for (const auto& r : *SharedVaporPropFile(file)) {
         if (r.key != key)
             continue;
         if (fromTemperature && r.temperature == x)
@@ -572,14 +642,14 @@ Status FluidFiles::AppendVaporRecords(const TTablePropV& records, std::string_vi
 TTableF FluidFiles::SteamTemperatures() const
 {
     TTableF out;
-    for (const auto& r : ReadSteamFactorFile())
+    for (const auto& r : *SharedSteamFactorFile())
         out.push_back(r.temperature);
     return out;
 }
 
 TTableF FluidFiles::SteamFactorsAt(long double t) const
 {
-    for (const auto& r : ReadSteamFactorFile())
+    for (const auto& r : *SharedSteamFactorFile())
         if (r.temperature == t)
             return TTableF(r.factors.begin(), r.factors.end());
     return {};
@@ -598,6 +668,7 @@ Status FluidFiles::DeleteFluidFile(std::string_view file)
     const auto path = pathOf(file);
     if (!fileExists(path))
         return Status::success();
+    const WriteMark mark;
     std::error_code ec;
     std::filesystem::remove(path, ec);
     if (ec)

@@ -6,11 +6,14 @@
 #include "base/result.h"
 #include "fluids/fluidrecords.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace velor {
@@ -106,6 +109,12 @@ struct FoundVapor
 /// Deletions and replacements write the kept records to the scratch file ("Old" + target name)
 /// and rename it over the target in one step, so the target is never missing or half-written.
 ///
+/// Decoded files are remembered between calls, so that the many lookups of a property evaluation
+/// do not decode the same file again. A remembered file is used only while no fluid file has been
+/// written through any FluidFiles object of the process since it was read, and while the file's
+/// size and modification time are unchanged; otherwise it is read again. A FluidFiles object is
+/// meant for one thread at a time.
+///
 /// The object also holds the "current vapor" of the vapor editor session (`CurrentVapor`): set by
 /// the editor, updated by `WriteVapor` and `SetVaporLink`, read by `WriteVaporRows`. It belongs
 /// to this object, so each editor session (and each test) has its own.
@@ -125,6 +134,11 @@ public:
     TTablePropL ReadLiquidPropFile(std::string_view file) const;
     TTablePropV ReadVaporPropFile(std::string_view file) const;
     std::vector<TSteamFactorRec> ReadSteamFactorFile(std::string_view file = kSteamFDat) const;
+    /// The same records without a copy, for evaluations that scan a file many times.
+    std::shared_ptr<const TTablePropL> SharedLiquidPropFile(std::string_view file) const;
+    std::shared_ptr<const TTablePropV> SharedVaporPropFile(std::string_view file) const;
+    std::shared_ptr<const std::vector<TSteamFactorRec>>
+    SharedSteamFactorFile(std::string_view file = kSteamFDat) const;
 
     // ---- Liquid list ("Liquids.dat" / "Liquids.tmp") ----
     TTableS LiquidNames(std::string_view file) const;
@@ -226,9 +240,22 @@ public:
     Status CopyVaporToWork(std::string_view name);
 
 private:
+    struct CacheEntry
+    {
+        std::array<std::uint64_t, 4> stamp{}; // size, modification time, file id, change time
+        std::uint64_t generation = 0;
+        std::shared_ptr<const void> records;
+    };
+    template<typename Record, typename Decode>
+    std::shared_ptr<const std::vector<Record>> cached(std::string_view file, std::size_t recordSize,
+                                                      Decode decode) const;
+    std::shared_ptr<const std::vector<TLiquidRec>> sharedLiquidList(std::string_view file) const;
+    std::shared_ptr<const std::vector<TVaporRec>> sharedVaporList(std::string_view file) const;
+
     std::filesystem::path m_folder;
     CodePage m_codePage;
     TKeyVapor m_currentVapor;
+    mutable std::unordered_map<std::string, CacheEntry> m_cache;
 };
 
 } // namespace velor

@@ -96,10 +96,10 @@ struct LiquidData
     std::vector<Isobar> isobars;
 };
 
-LiquidData loadLiquid(const FluidFiles& files, std::int32_t key, std::string_view propFile)
+LiquidData buildLiquid(const TTablePropL& file, std::int32_t key)
 {
     TTablePropL recs;
-    for (auto& r : files.ReadLiquidPropFile(propFile))
+    for (const auto& r : file)
         if (r.key == key)
             recs.push_back(r);
     TTableProp points;
@@ -117,6 +117,45 @@ LiquidData loadLiquid(const FluidFiles& files, std::int32_t key, std::string_vie
         data.isobars.push_back(std::move(isobar));
     }
     return data;
+}
+
+// Tables derived from one decoded file for one key, remembered while the file object they were
+// built from is the one the FluidFiles object hands out (it hands out a new object whenever the
+// file has changed), so repeated evaluations skip the sorting.
+template<typename Data, typename Source>
+class DerivedCache
+{
+public:
+    template<typename Build>
+    std::shared_ptr<const Data> get(const std::shared_ptr<const Source>& source, std::int32_t key,
+                                    int variant, Build build)
+    {
+        for (const Entry& e : m_entries)
+            if (e.source == source && e.key == key && e.variant == variant)
+                return e.data;
+        Entry& slot = m_entries[m_next];
+        m_next = (m_next + 1) % m_entries.size();
+        slot = Entry{source, key, variant, std::make_shared<const Data>(build(*source, key))};
+        return slot.data;
+    }
+
+private:
+    struct Entry
+    {
+        std::shared_ptr<const Source> source;
+        std::int32_t key = 0;
+        int variant = 0;
+        std::shared_ptr<const Data> data;
+    };
+    std::array<Entry, 8> m_entries{};
+    std::size_t m_next = 0;
+};
+
+std::shared_ptr<const LiquidData> loadLiquid(const FluidFiles& files, std::int32_t key,
+                                             std::string_view propFile)
+{
+    thread_local DerivedCache<LiquidData, TTablePropL> cache;
+    return cache.get(files.SharedLiquidPropFile(propFile), key, 0, buildLiquid);
 }
 
 std::optional<LiquidValues> isobarValues(const Isobar& isobar, long double t)
@@ -168,18 +207,22 @@ TTableAllPropL liquidTable(const LiquidData& data, long double tFrom, long doubl
 }
 
 // A vapor's saturation records sorted (stably) by temperature or by pressure.
-TTablePropV vaporRecords(const FluidFiles& files, std::int32_t key, std::string_view propFile,
-                         bool byTemperature)
+std::shared_ptr<const TTablePropV> vaporRecords(const FluidFiles& files, std::int32_t key,
+                                                std::string_view propFile, bool byTemperature)
 {
-    TTablePropV recs;
-    for (auto& r : files.ReadVaporPropFile(propFile))
-        if (r.key == key)
-            recs.push_back(r);
-    if (byTemperature)
-        exchangeSort(recs, [](const TVaporPropRec& r) { return r.temperature; });
-    else
-        exchangeSort(recs, [](const TVaporPropRec& r) { return r.pressure; });
-    return recs;
+    thread_local DerivedCache<TTablePropV, TTablePropV> cache;
+    return cache.get(files.SharedVaporPropFile(propFile), key, byTemperature ? 1 : 0,
+                     [byTemperature](const TTablePropV& file, std::int32_t k) {
+                         TTablePropV recs;
+                         for (const auto& r : file)
+                             if (r.key == k)
+                                 recs.push_back(r);
+                         if (byTemperature)
+                             exchangeSort(recs, [](const TVaporPropRec& r) { return r.temperature; });
+                         else
+                             exchangeSort(recs, [](const TVaporPropRec& r) { return r.pressure; });
+                         return recs;
+                     });
 }
 
 // Lower case of the characters of the Windows single-byte code pages (ASCII, Latin-1,
@@ -354,7 +397,7 @@ TTableAllPropL LiquidTable(const FluidFiles& files, std::int32_t key, std::strin
 {
     if (!(step > 0) || !(tFrom <= tTo))
         return {};
-    return liquidTable(loadLiquid(files, key, propFile), tFrom, tTo, step, p);
+    return liquidTable(*loadLiquid(files, key, propFile), tFrom, tTo, step, p);
 }
 
 TTableAllPropL LiquidTableAt(const FluidFiles& files, std::int32_t key, std::string_view propFile,
@@ -362,7 +405,8 @@ TTableAllPropL LiquidTableAt(const FluidFiles& files, std::int32_t key, std::str
 {
     if (temperatures.empty())
         return {};
-    const LiquidData data = loadLiquid(files, key, propFile);
+    const auto shared = loadLiquid(files, key, propFile);
+    const LiquidData& data = *shared;
     TTableAllPropL rows;
     if (data.isobars.empty())
         return rows;
@@ -379,7 +423,7 @@ long double LiquidProperty(const FluidFiles& files, std::string_view name, bool 
     const std::int32_t k = useKey ? key : files.LiquidKey(name, listFile);
     if (k == 0)
         return 0;
-    const auto v = liquidPoint(loadLiquid(files, k, propFile), t, p);
+    const auto v = liquidPoint(*loadLiquid(files, k, propFile), t, p);
     if (!v)
         return 0;
     return heatCapacity ? (*v)[1] : (*v)[0];
@@ -392,7 +436,7 @@ long double VaporProperty(const FluidFiles& files, std::string_view name, bool h
     if (key == 0)
         return 0;
     const auto v = valuesAt<1>(
-        vaporRecords(files, key, propFile, true), t, [](const TVaporPropRec& r) { return r.temperature; },
+        *vaporRecords(files, key, propFile, true), t, [](const TVaporPropRec& r) { return r.temperature; },
         [heatCapacity](const TVaporPropRec& r) {
             return std::array<long double, 1>{heatCapacity ? r.heatCapacity : r.latentHeat};
         });
@@ -405,7 +449,8 @@ long double Saturation(const FluidFiles& files, std::string_view name, bool from
     const std::int32_t key = files.VaporKey(name, listFile);
     if (key == 0)
         return 0;
-    const auto recs = vaporRecords(files, key, propFile, fromTemperature);
+    const auto shared = vaporRecords(files, key, propFile, fromTemperature);
+    const TTablePropV& recs = *shared;
     std::optional<std::array<long double, 1>> v;
     if (fromTemperature)
         v = valuesAt<1>(
@@ -422,7 +467,7 @@ std::optional<TVaporRow> VaporRow(const FluidFiles& files, std::int32_t key, std
                                   long double t)
 {
     const auto v = valuesAt<5>(
-        vaporRecords(files, key, propFile, true), t, [](const TVaporPropRec& r) { return r.temperature; },
+        *vaporRecords(files, key, propFile, true), t, [](const TVaporPropRec& r) { return r.temperature; },
         [](const TVaporPropRec& r) {
             return std::array<long double, 5>{r.pressure, r.latentHeat, r.heatCapacity, r.conductivity,
                                               r.viscosity};
@@ -473,7 +518,8 @@ std::optional<TTableAllPropL> MixWithWater(const FluidFiles& files, const TTable
     TTableAllPropL out;
     if (rows.empty())
         return out;
-    const LiquidData water = loadLiquid(files, waterKey, propFile);
+    const auto shared = loadLiquid(files, waterKey, propFile);
+    const LiquidData& water = *shared;
     if (water.isobars.empty())
         return std::nullopt;
     const long double w = c * 0.01L;

@@ -259,3 +259,34 @@ TEST_F(PropertiesTest, MixWithWater)
 
 } // namespace
 } // namespace velor
+
+namespace velor {
+namespace {
+
+TEST_F(PropertiesTest, EvaluationsSeeEveryChangeOfTheFiles)
+{
+    const FluidFiles reader = files();
+    auto density = [&] { return LiquidTable(reader, 2, kPropLiquidsTmp, 40, 40, 1, 500).at(0).density; };
+    ASSERT_EQ(density(), 800);
+
+    // Rewritten through another object, at once and with the same file size.
+    FluidFiles writer = files();
+    for (long double rho : {801.0L, 802.0L, 803.0L}) {
+        ASSERT_TRUE(writer.WriteLiquidRows(2, {{40, rho, 2.0L, 0.15L, 0.02L}}, 500, true, kPropLiquidsTmp));
+        EXPECT_EQ(density(), rho);
+    }
+    // Replaced behind the program's back, again with the same size.
+    TTablePropL recs = reader.ReadLiquidPropFile(kPropLiquidsTmp);
+    for (auto& r : recs)
+        if (r.key == 2)
+            r.density = 900;
+    writeBytes("PropLiquids.tmp", encodeLiquidPropRecs(recs));
+    EXPECT_EQ(density(), 900);
+    // Deleted: no rows.
+    ASSERT_TRUE(writer.DeleteFluidFile(kPropLiquidsTmp));
+    EXPECT_TRUE(LiquidTable(reader, 2, kPropLiquidsTmp, 40, 40, 1, 500).empty());
+    EXPECT_FALSE(VaporRow(reader, 1, kPropLiquidsTmp, 100));
+}
+
+} // namespace
+} // namespace velor
