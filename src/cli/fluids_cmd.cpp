@@ -238,8 +238,11 @@ int vaporTable(FluidFiles& f, std::int32_t key, const Options& o)
     TTableAllPropV rows;
     if (o.step) {
         const long double to = o.to.value_or(stored.back().temperature);
-        for (long double t = o.from.value_or(stored.front().temperature); t <= to; t += *o.step)
+        for (long double t = o.from.value_or(stored.front().temperature); t <= to; t += *o.step) {
             rows.push_back(*VaporRow(f, key, kPropVaporsTmp, t));
+            if (t + *o.step == t)
+                break;
+        }
     } else {
         // The saturation line as the program evaluates it at each tabulated temperature.
         TTableF temperatures;

@@ -201,8 +201,12 @@ TTableAllPropL liquidTable(const LiquidData& data, long double tFrom, long doubl
     TTableAllPropL rows;
     if (data.isobars.empty() || !(step > 0))
         return rows;
-    for (long double t = tFrom; t <= tTo; t += step)
+    // A step too small to change t (or an infinite end) would never end the loop: stop there.
+    for (long double t = tFrom; t <= tTo; t += step) {
         rows.push_back(liquidRow(data, t, p));
+        if (t + step == t)
+            break;
+    }
     return rows;
 }
 

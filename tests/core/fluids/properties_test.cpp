@@ -167,6 +167,9 @@ TEST_F(PropertiesTest, LiquidTablesAndSingleProperties)
     EXPECT_TRUE(LiquidTable(f, 1, kPropLiquidsTmp, 20, 80, 0, 100).empty());
     EXPECT_TRUE(LiquidTable(f, 9, kPropLiquidsTmp, 20, 80, 10, 100).empty());
     EXPECT_EQ(LiquidTable(f, 1, kPropLiquidsTmp, 0, 2, 0.5L, 100).size(), 5u);
+    // A step that no longer changes t ends the table instead of looping for ever.
+    EXPECT_EQ(LiquidTable(f, 1, kPropLiquidsTmp, 1e30L, 2e30L, 1, 100).size(), 1u);
+    EXPECT_EQ(LiquidTable(f, 1, kPropLiquidsTmp, 1e30L, INFINITY, 1, 100).size(), 1u);
 
     const TTableAllPropL at = LiquidTableAt(f, 1, kPropLiquidsTmp, {80, 10, 35}, 100);
     ASSERT_EQ(at.size(), 3u);
