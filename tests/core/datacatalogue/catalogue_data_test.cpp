@@ -1,6 +1,7 @@
 // Checks of the delivered exchanger catalogue (HeatExch/*.dat and TechData/he.dat beside the
 // executable): every size ratable, names unique, limits and technical data for every size, the
-// geometry of representative sizes, and the connection table.
+// geometry of representative sizes, the connection table and the drawings of the data sheets.
+#include "base/recordfile.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/exchangertypes.h"
 
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -253,6 +255,64 @@ TEST(CatalogueData, ConnectionTableRisesFromDn10ToDn300AndPicksTheFirstBelow60Me
     };
     for (const auto& c : cases)
         EXPECT_EQ(ConnectionForFlow(kShipped, c.flow, kCodePage), c.name) << static_cast<double>(c.flow);
+}
+
+/// The texts of a placeable metafile, or nullopt when it is not well formed: the placeable key and
+/// checksum, the header's size in words equal to the file, records that end exactly with EOF and
+/// only the record kinds the drawings use.
+std::optional<std::set<std::string>> metafileTexts(const Bytes& b)
+{
+    auto u16 = [&](std::size_t at) { return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8)); };
+    auto u32 = [&](std::size_t at) { return static_cast<std::uint32_t>(u16(at) | (u16(at + 2) << 16)); };
+    if (b.size() < 40 || u32(0) != 0x9AC6CDD7u || u16(14) != 1440)
+        return std::nullopt;
+    std::uint16_t checksum = 0;
+    for (std::size_t i = 0; i < 20; i += 2)
+        checksum ^= u16(i);
+    if (checksum != u16(20) || u16(22) != 1 || u16(24) != 9 || 2ull * u32(28) != b.size() - 22)
+        return std::nullopt;
+    const std::set<std::uint16_t> allowed = {0x0103, 0x020B, 0x020C, 0x02FA, 0x02FC, 0x02FB, 0x012D, 0x01F0,
+                                             0x0102, 0x012E, 0x0325, 0x041B, 0x061C, 0x0418, 0x0521};
+    std::set<std::string> texts;
+    for (std::size_t at = 40; at + 6 <= b.size();) {
+        const std::size_t bytes = 2ull * u32(at);
+        const std::uint16_t function = u16(at + 4);
+        if (bytes < 6 || at + bytes > b.size())
+            return std::nullopt;
+        if (function == 0)
+            return at + bytes == b.size() ? std::optional(texts) : std::nullopt;
+        if (!allowed.count(function))
+            return std::nullopt;
+        if (function == 0x0521) {
+            const std::size_t length = u16(at + 6);
+            if (8 + length > bytes)
+                return std::nullopt;
+            texts.emplace(reinterpret_cast<const char*>(b.data() + at + 8), length);
+        }
+        at += bytes;
+    }
+    return std::nullopt;
+}
+
+TEST(CatalogueData, EveryDrawingIsAWellFormedMetafileShowingItsDimensionLetters)
+{
+    std::map<std::string, std::set<std::string>> lettersByDrawing;
+    for (const THERec& t : readTechData(kShipped, CodePage::Windows1250))
+        if (!t.Drawing.empty())
+            for (std::size_t k = 0; k < t.DimName.size(); ++k)
+                if (t.DimValue[k] > 0)
+                    lettersByDrawing[t.Drawing].insert(t.DimName[k]);
+    EXPECT_EQ(lettersByDrawing.size(), 28u);
+    for (const auto& [drawing, letters] : lettersByDrawing) {
+        SCOPED_TRACE(drawing);
+        const auto bytes = readWholeFile(kShipped.drawings() / (drawing + ".wmf"));
+        ASSERT_TRUE(bytes.has_value());
+        const auto texts = metafileTexts(*bytes);
+        ASSERT_TRUE(texts.has_value());
+        for (const std::string& letter : letters)
+            EXPECT_EQ(texts->count(letter), 1u) << letter;
+        EXPECT_EQ(texts->count("K4"), 1u);
+    }
 }
 
 } // namespace

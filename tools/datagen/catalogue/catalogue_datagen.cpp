@@ -2,8 +2,10 @@
 // type files, "ParamW.dat", "DiameterP.dat" (in HeatExch) and "he.dat" (in TechData), after checking
 // that the sources are complete and consistent.
 #include "base/programfolder.h"
+#include "base/recordfile.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/exchangertypes.h"
+#include "drawings.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -420,8 +422,27 @@ int main(int argc, char** argv)
             return 1;
         }
     }
+    // One drawing per drawing name, drawn in the proportions of the type's middle size.
+    std::map<std::string, std::vector<const THERec*>> byDrawing;
+    for (const THERec& rec : techData)
+        if (!rec.Drawing.empty() && rec.Standard)
+            byDrawing[rec.Drawing].push_back(&rec);
+    fs::create_directories(folder.drawings(), ec);
+    for (const auto& [name, records] : byDrawing) {
+        const Bytes wmf = datagen::drawingFor(name, *records[records.size() / 2]);
+        if (wmf.empty()) {
+            std::fprintf(stderr, "catalogue data: no drawing family for drawing name %s\n", name.c_str());
+            return 1;
+        }
+        const Status s = replaceFile(folder.drawings() / (name + ".wmf"), wmf);
+        if (!s) {
+            std::fprintf(stderr, "%s\n", s.error().message.c_str());
+            return 1;
+        }
+    }
     std::printf("catalogue data: %zu sizes in %zu type files, %zu working limits, %zu connections, %zu "
-                "technical-data variants\n",
-                cat.sizes.size(), types.size(), limits.size(), diameters.size(), techData.size());
+                "technical-data variants, %zu drawings\n",
+                cat.sizes.size(), types.size(), limits.size(), diameters.size(), techData.size(),
+                byDrawing.size());
     return 0;
 }
