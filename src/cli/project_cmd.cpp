@@ -1,6 +1,7 @@
 // velor-cli project: shows every field of a project file and re-rates its saved result.
 #include "app/projectdate.h"
 #include "app/projectfile.h"
+#include "app/projectresult.h"
 #include "base/numtext.h"
 #include "cli.h"
 #include "engine/result.h"
@@ -86,15 +87,6 @@ const ResultName kResultNames[] = {
     {"NTUHS", &ProjectResultValues::NTUHS},
     {"NTUCS", &ProjectResultValues::NTUCS},
 };
-
-/// The result record field matching a saved result value of the same name.
-long double TResultTypeB::*resultMember(std::string_view name)
-{
-    for (const ResultRealField& f : kResultRealFields)
-        if (f.name == name)
-            return f.member;
-    return nullptr;
-}
 
 std::vector<Shown> projectFields(const TProjectFileRec& r)
 {
@@ -344,15 +336,11 @@ int rate(const ProgramFolder& folder, const ProjectFileContents& contents, CodeP
     else if (!now)
         reason = QStringLiteral("the size no longer qualifies (or a fluid or the size is missing)");
     else {
-        for (const ResultName& n : kResultNames) {
-            const long double saved = rec.Result.*n.member;
-            const long double value = now->*resultMember(n.name);
-            if (!equalAsText(saved, value))
-                differences.push_back({QString::fromLatin1(n.name), saved, value});
-        }
-        if (!equalAsText(rec.ResultFoulingFactor, now->FoulingFactor))
-            differences.push_back(
-                {QStringLiteral("FoulingFactor"), rec.ResultFoulingFactor, now->FoulingFactor});
+        // Every value the file keeps; the vapor connection velocity is not saved.
+        const TResultTypeB saved = restoredResult(rec);
+        for (const ResultRealField& f : kResultRealFields)
+            if (f.name != "VapVelConHS" && !equalAsText(saved.*f.member, now->*f.member))
+                differences.push_back({qs(f.name), saved.*f.member, now->*f.member});
         if (rec.Tubular != now->Tubular)
             differences.push_back({QStringLiteral("Tubular"), static_cast<long double>(rec.Tubular),
                                    static_cast<long double>(now->Tubular)});
