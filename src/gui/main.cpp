@@ -1,0 +1,30 @@
+// The VELOR program: builds the application, the per-user settings store and the main window.
+#include "app/mainwindow.h"
+#include "platform_locale.h"
+#include "platform_settings.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("VELOR 3.4.0"));
+    QApplication::setApplicationVersion(QStringLiteral("3.4.0"));
+
+    velor::QtSettingsStore store;
+    velor::Settings settings(
+        store,
+        velor::ProgramFolder(QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString()));
+    velor::StartOptions options;
+    options.localeId = velor::userLocaleId();
+
+    int status = 0;
+    {
+        velor::MainWindow window(settings, options);
+        window.showInStartState();
+        status = QApplication::exec();
+    }
+    store.sync();
+    return status;
+}
