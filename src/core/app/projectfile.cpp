@@ -216,6 +216,12 @@ Result<ProjectFileContents> loadProjectFile(const std::filesystem::path& path, C
 
 Status saveProjectFile(const std::filesystem::path& path, const TProjectFileRec& rec, CodePage codePage)
 {
+    // Replacing by rename would pass over a read-only file silently; a read-only project is kept.
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (!ec && std::filesystem::exists(status) &&
+        (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
+        return Error{"cannot write " + path.string() + ": the file is read-only"};
     return replaceFile(path, encodeProjectRecord(rec, codePage));
 }
 
@@ -269,18 +275,22 @@ std::string condenserNote(const std::string& prefix, const std::string& designat
 
 std::string techDataDesignation(const std::string& exchangerTypeText)
 {
-    const auto open = exchangerTypeText.find('(');
+    // The field shows Name + " (" + CatalogNumber + ")": the designation is the whole text of the
+    // last bracket, so that it matches the catalogue number again when the project is opened.
+    const auto open = exchangerTypeText.rfind('(');
     if (open == std::string::npos)
         return {};
-    // Count characters, not bytes, so a multi-byte UTF-8 character is never split.
-    const std::string rest = exchangerTypeText.substr(open + 1);
+    const auto close = exchangerTypeText.find(')', open + 1);
+    const std::string inside =
+        exchangerTypeText.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
+    // Never more than the record's field holds, and never a split UTF-8 character.
     std::size_t end = 0;
-    for (int chars = 0; end < rest.size() && chars < 9; ++chars) {
+    for (std::size_t chars = 0; end < inside.size() && chars < kShortCapacity; ++chars) {
         ++end;
-        while (end < rest.size() && (static_cast<unsigned char>(rest[end]) & 0xC0) == 0x80)
+        while (end < inside.size() && (static_cast<unsigned char>(inside[end]) & 0xC0) == 0x80)
             ++end;
     }
-    return rest.substr(0, end);
+    return inside.substr(0, end);
 }
 
 std::optional<bool> hotSideInTubes(const std::string& sideHS, const std::string& sideCS)

@@ -178,7 +178,8 @@ Result<ProjectFileContents> loadProjectFile(const std::filesystem::path& path,
                                             CodePage codePage = systemCodePage());
 
 /// Writes the record as the only content of `path`, replacing the file atomically. The folder
-/// must exist; the error names the file when it cannot be written.
+/// must exist and an existing file must be writable (a read-only project is not replaced); the
+/// error names the file when it cannot be written.
 Status saveProjectFile(const std::filesystem::path& path, const TProjectFileRec& rec,
                        CodePage codePage = systemCodePage());
 
@@ -191,8 +192,10 @@ TProjectFileRec withoutResult(const TProjectFileRec& rec);
 /// or empty when either part is empty.
 std::string condenserNote(const std::string& prefix, const std::string& designation);
 
-/// The technical-data designation from the Design page's exchanger-type text: the up to nine
-/// characters after the first "(" (empty when the text has no "(").
+/// The technical-data designation from the Design page's exchanger-type text
+/// (Name + " (" + CatalogNumber + ")"): the text inside the last brackets, up to 100 characters;
+/// empty when the text has no "(". The whole catalogue number is kept ("01.0001.01" has ten
+/// characters), so the variant is found again when the project is opened.
 std::string techDataDesignation(const std::string& exchangerTypeText);
 
 /// Side placement of a restored result: true = hot in tubes / cold in shell, false = hot in shell

@@ -333,6 +333,14 @@ TEST_F(ProjectFileTest, FailuresAreReportedAndLeaveFilesAlone)
     EXPECT_FALSE(saveProjectFile(path, rec, kCp));
     detail::setReplaceFailureForTesting(false);
     EXPECT_EQ(loadProjectFile(path, kCp)->record.ProjectName, "kept");
+
+    // A read-only project is not replaced behind the user's back.
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    EXPECT_FALSE(saveProjectFile(path, rec, kCp));
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    EXPECT_EQ(loadProjectFile(path, kCp)->record.ProjectName, "kept");
 }
 
 TEST(ProjectRecordHelpers, NoteDesignationAndSidePlacement)
@@ -347,11 +355,13 @@ TEST(ProjectRecordHelpers, NoteDesignationAndSidePlacement)
         const char* designation;
     };
     const DesignationCase designations[] = {
-        {"Plate heat exchanger (PF20-1234567890)", "PF20-1234"},
-        {"Coil (T-12)", "T-12)"},
+        {"M 10.1000-2.A (01.0001.01)", "01.0001.01"}, // the whole ten-character catalogue number
+        {"Coil (T-12)", "T-12"},
+        {"Name (with note) (12.0034.02)", "12.0034.02"},
+        {"cut (01.0001", "01.0001"},
         {"no bracket", ""},
         {"", ""},
-        {"x(ŻÓŁĆ", "ŻÓŁĆ"}, // characters, not bytes, are counted
+        {"x(ŻÓŁĆ)", "ŻÓŁĆ"},
     };
     for (const auto& c : designations)
         EXPECT_EQ(techDataDesignation(c.text), c.designation) << c.text;
