@@ -169,6 +169,11 @@ std::optional<DutyFile> readDuty(const QString& path, bool needSizes, QString& e
     d.oversizeMin = r.number(root, QStringLiteral("oversize_min"), QStringLiteral("oversize_min"));
     d.nSeries = r.number(root, QStringLiteral("series"), QStringLiteral("series"));
     d.nParallel = r.number(root, QStringLiteral("parallel"), QStringLiteral("parallel"));
+    // Numbers of units divide the flows and multiply the area: none, or a negative count, is no duty.
+    if (r.ok() && !(d.nSeries > 0))
+        r.fail(QStringLiteral("series"), QStringLiteral("must be a number of units > 0"));
+    if (r.ok() && !(d.nParallel > 0))
+        r.fail(QStringLiteral("parallel"), QStringLiteral("must be a number of units > 0"));
     const std::string location = r.text(root, QStringLiteral("hot_location"), QStringLiteral("hot_location"));
     if (location == "Tubes")
         d.hotLocation = FlowLocation::Tubes;
