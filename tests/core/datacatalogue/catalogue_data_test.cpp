@@ -124,6 +124,54 @@ TEST(CatalogueData, RepresentativeSizesCarryTheirDerivedGeometry)
     EXPECT_NEAR(static_cast<double>(ruv->Aux2()), 4.37707, 1e-5);
 }
 
+TEST(CatalogueData, CorrelationFitsReproduceTheirSources)
+{
+    // Power-law fits of the chevron plate (60 deg) and of the 30 deg tube bank (pitch/diameter 4/3),
+    // as derived from the published correlations, and the exact laminar and Blasius tube laws.
+    // The plate's friction jumps at Re 2000 (laminar to turbulent form): the range below is fitted
+    // on the laminar form, the range above on the turbulent one.
+    const TSizeRecord* plate = findSize("PG40-40");
+    const TSizeRecord* tubes = findSize("M 20.3000-4");
+    ASSERT_TRUE(plate && tubes);
+    struct Case
+    {
+        const TSizeRecord* size;
+        Side side;
+        int range;
+        double k, n;
+    };
+    const Case friction[] = {
+        {plate, Side::Tube, 1, 198.17, 0.7919},   {plate, Side::Shell, 2, 11.666, 0.2490},
+        {plate, Side::Tube, 3, 3.7077, 0.08268},  {plate, Side::Shell, 4, 3.6125, 0.0796},
+        {tubes, Side::Tube, 1, 64.0, 1.0},        {tubes, Side::Tube, 2, 0.3164, 0.25},
+        {tubes, Side::Tube, 3, 0.15766, 0.1893},  {tubes, Side::Tube, 4, 0.09884, 0.1554},
+        {tubes, Side::Shell, 1, 44.340, 0.9709},  {tubes, Side::Shell, 2, 4.5005, 0.4742},
+        {tubes, Side::Shell, 3, 0.48234, 0.1513}, {tubes, Side::Shell, 4, 0.37045, 0.1227},
+    };
+    for (const Case& c : friction) {
+        SCOPED_TRACE(c.size->Name + " friction range " + std::to_string(c.range));
+        EXPECT_NEAR(static_cast<double>(c.size->DpK(c.side, c.range)), c.k, 2e-3 * c.k);
+        EXPECT_NEAR(static_cast<double>(c.size->DpExp(c.side, c.range)), c.n, 2e-3 * c.n);
+    }
+    const Case heat[] = {
+        // k = HtC, n = HtA
+        {plate, Side::Tube, 1, 0.96596, 0.4053},  {plate, Side::Shell, 2, 0.66234, 0.5023},
+        {plate, Side::Tube, 3, 0.33159, 0.6321},  {plate, Side::Tube, 4, 0.17158, 0.7286},
+        {plate, Side::Shell, 5, 0.18639, 0.7185}, {tubes, Side::Shell, 1, 0.81328, 0.3434},
+        {tubes, Side::Shell, 2, 0.35471, 0.5234}, {tubes, Side::Shell, 3, 0.19216, 0.6122},
+        {tubes, Side::Shell, 5, 0.19255, 0.6120},
+    };
+    for (const Case& c : heat) {
+        SCOPED_TRACE(c.size->Name + " heat range " + std::to_string(c.range));
+        EXPECT_NEAR(static_cast<double>(c.size->HtC(c.range, c.side)), c.k, 2e-3 * c.k);
+        EXPECT_NEAR(static_cast<double>(c.size->HtA(c.range, c.side)), c.n, 2e-3 * c.n);
+    }
+    // Tubes below Re 2300: Sieder-Tate, Nu = 1.86 (Re Pr d / L)^(1/3) (mu/muw)^0.14 over 4 passes of 3 m.
+    EXPECT_NEAR(static_cast<double>(tubes->HtC(1, Side::Tube)), 1.86 * std::cbrt(0.01 / 12.0), 1e-9);
+    EXPECT_NEAR(static_cast<double>(tubes->HtD(1, Side::Tube)), 0.14, 1e-12);
+    EXPECT_NEAR(static_cast<double>(plate->HtD(3, Side::Shell)), 1.0 / 6.0, 1e-12);
+}
+
 TEST(CatalogueData, EverySizeHasWorkingLimitsAndTechnicalDataWithOneStandardVariant)
 {
     const TParamRecList limits = ReadWorkingLimits(kShipped, kCodePage);

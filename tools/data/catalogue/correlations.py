@@ -2,9 +2,11 @@
 that turn them into the per-range coefficients of a size record.
 
 Fit conventions (shared by every family):
-  * each range is sampled at 40 log-spaced Reynolds numbers; the lowest friction range starts
-    at Re = 10, the lowest heat-transfer range at a tenth of its upper limit, the open top
-    range of either kind ends at ten times its lower limit;
+  * each range is sampled at 40 log-spaced Reynolds numbers strictly inside it (the end points
+    moved inwards by a relative 1e-9), so a source with a jump at a range limit is fitted with
+    the law that holds in the range; the lowest friction range starts at Re = 10, the lowest
+    heat-transfer range at a tenth of its upper limit, the open top range of either kind ends at
+    ten times its lower limit;
   * friction: ln F = ln k - n ln Re; where F is flat or rising (n < 0.01) the fit is replaced
     by n = 0.01 with k matched at the range's geometric centre (the engine needs n > 0);
   * heat transfer: ln Nu = ln C + a ln Re (+ b ln Pr when the source is not a pure Pr power),
@@ -20,6 +22,14 @@ MIN_EXPONENT = 0.01
 
 def logspace(lo, hi, n=N_POINTS):
     return [lo * (hi / lo) ** (i / (n - 1)) for i in range(n)]
+
+
+INSIDE = 1e-9
+
+
+def samples(lo, hi):
+    """The Reynolds numbers a range (lo, hi] is fitted on."""
+    return logspace(lo * (1.0 + INSIDE), hi * (1.0 - INSIDE))
 
 
 def solve(a, b):
@@ -57,7 +67,7 @@ def fit_friction(f, limits):
     """(k, n) per friction range of F(Re) ~ k Re^-n; limits are the three range boundaries."""
     out = []
     for lo, hi in ranges(limits, FRICTION_LOW):
-        res = logspace(lo, hi)
+        res = samples(lo, hi)
         lnk, slope = least_squares([[1.0, math.log(r)] for r in res], [math.log(f(r)) for r in res])
         n = -slope
         if n < MIN_EXPONENT:
@@ -73,7 +83,7 @@ def fit_heat_pure(nu, limits, pr_exponent):
     `nu(re)` returns Nu / Pr^b."""
     out = []
     for lo, hi in ranges(limits, limits[0] / 10.0):
-        res = logspace(lo, hi)
+        res = samples(lo, hi)
         lnc, a = least_squares([[1.0, math.log(r)] for r in res], [math.log(nu(r)) for r in res])
         out.append((a, pr_exponent, math.exp(lnc)))
     return out
@@ -84,7 +94,7 @@ def fit_heat_fixed_pr(nu, limits, pr_exponent):
     out = []
     for lo, hi in ranges(limits, limits[0] / 10.0):
         rows, ys = [], []
-        for r in logspace(lo, hi):
+        for r in samples(lo, hi):
             for pr in PR_GRID:
                 rows.append([1.0, math.log(r)])
                 ys.append(math.log(nu(r, pr)) - pr_exponent * math.log(pr))
@@ -98,7 +108,7 @@ def fit_heat_re_pr(nu, ranges_lohi):
     out = []
     for lo, hi in ranges_lohi:
         rows, ys = [], []
-        for r in logspace(lo, hi):
+        for r in samples(lo, hi):
             for pr in PR_GRID:
                 rows.append([1.0, math.log(r), math.log(pr)])
                 ys.append(math.log(nu(r, pr)))

@@ -56,8 +56,10 @@ struct Problems
 
 using Row = std::map<std::string, std::string>;
 
-/// Rows of a comma-separated file with a header line; fields hold no commas or quotes.
-std::optional<std::vector<Row>> readCsv(const fs::path& path, Problems& problem)
+/// Rows of a comma-separated file with a header line; fields hold no commas or quotes. Every
+/// column of `required` must be present.
+std::optional<std::vector<Row>> readCsv(const fs::path& path, const std::vector<std::string>& required,
+                                        Problems& problem)
 {
     std::ifstream in(path);
     if (!in) {
@@ -80,6 +82,15 @@ std::optional<std::vector<Row>> readCsv(const fs::path& path, Problems& problem)
         return std::nullopt;
     }
     const auto header = split(line);
+    bool complete = true;
+    for (const std::string& column : required) {
+        if (std::find(header.begin(), header.end(), column) == header.end()) {
+            problem(path.filename().string() + " has no column " + column);
+            complete = false;
+        }
+    }
+    if (!complete)
+        return std::nullopt;
     std::vector<Row> rows;
     int lineNo = 1;
     while (std::getline(in, line)) {
@@ -133,7 +144,10 @@ Catalogue readSizes(const fs::path& path, Problems& problem)
 {
     Catalogue cat;
     cat.byType.resize(kExchangerTypeCount);
-    const auto rows = readCsv(path, problem);
+    std::vector<std::string> columns = {"Type", "Id", "Name"};
+    for (std::size_t k = 0; k < kSizeValueCount; ++k)
+        columns.emplace_back(sizeValueName(k));
+    const auto rows = readCsv(path, columns, problem);
     if (!rows)
         return cat;
     std::set<std::string> names;
@@ -157,8 +171,7 @@ Catalogue readSizes(const fs::path& path, Problems& problem)
             problem("size name " + name + " occurs twice (names must be unique across all types)");
         for (std::size_t k = 0; k < kSizeValueCount; ++k) {
             const std::string field(sizeValueName(k));
-            const auto cell = row.find(field);
-            const auto value = cell == row.end() ? std::nullopt : parseReal(cell->second);
+            const auto value = parseReal(row.at(field));
             if (!value) {
                 problem("size " + name + ": value " + field + " is missing or not a finite number");
                 continue;
@@ -195,7 +208,10 @@ const TSizeRecord* ownerOf(const Catalogue& cat, const std::string& recordName)
 TParamRecList readLimits(const fs::path& path, const Catalogue& cat, Problems& problem)
 {
     TParamRecList list;
-    const auto rows = readCsv(path, problem);
+    const auto rows = readCsv(
+        path,
+        {"Name", "MaxTempHot", "MaxTempCold", "MinTempHot", "MinTempCold", "MaxPressHot", "MaxPressCold"},
+        problem);
     if (!rows)
         return list;
     std::set<std::string> covered;
@@ -232,7 +248,7 @@ TParamRecList readLimits(const fs::path& path, const Catalogue& cat, Problems& p
 std::vector<TDiamRec> readDiameters(const fs::path& path, Problems& problem)
 {
     std::vector<TDiamRec> list;
-    const auto rows = readCsv(path, problem);
+    const auto rows = readCsv(path, {"Name", "Area"}, problem);
     if (!rows)
         return list;
     for (const Row& row : *rows) {
