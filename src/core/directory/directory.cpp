@@ -3,6 +3,7 @@
 
 #include "base/recordfile.h"
 
+#include <optional>
 #include <system_error>
 
 namespace velor {
@@ -88,8 +89,13 @@ Rec findFirst(const RecordFile<Rec>& file, CodePage codePage, Match matches)
     return Rec{};
 }
 
-template<typename Rec>
-Result<std::int32_t> writeRecord(const RecordFile<Rec>& file, Rec rec, bool overwrite, CodePage codePage)
+/// Stores `rec`. overwrite: over the first record for which `matches`(record bytes) holds,
+/// keeping that record's Number; nullopt when none matches (nothing written). Append: behind the
+/// last whole record with Number = whole records + 1. A missing file is created with `rec` as
+/// number 1 whatever the flag. The file is replaced atomically.
+template<typename Rec, typename Match>
+Result<std::optional<std::int32_t>> storeRecord(const RecordFile<Rec>& file, Rec rec, bool overwrite,
+                                                CodePage codePage, Match matches)
 {
     std::error_code ec;
     std::filesystem::create_directories(file.path.parent_path(), ec);
@@ -110,11 +116,12 @@ Result<std::int32_t> writeRecord(const RecordFile<Rec>& file, Rec rec, bool over
     std::size_t position = 0;
     if (overwrite) {
         std::size_t i = 0;
-        while (i < count && getInt32(data.data() + i * file.size) != rec.Number)
+        while (i < count && !matches(data.data() + i * file.size))
             ++i;
         if (i == count)
-            return std::int32_t{0};
+            return std::optional<std::int32_t>{};
         position = i * file.size;
+        rec.Number = getInt32(data.data() + position); // a record keeps its number for ever
     } else {
         // Append behind the last whole record: bytes of a torn earlier write are overwritten
         // instead of shifting this and every later record off the record grid.
@@ -125,7 +132,38 @@ Result<std::int32_t> writeRecord(const RecordFile<Rec>& file, Rec rec, bool over
     file.encode(data.data() + position, rec, codePage);
     if (Status s = replaceFile(file.path, data); !s)
         return s.error();
-    return rec.Number;
+    return std::optional<std::int32_t>{rec.Number};
+}
+
+/// WriteCustomer / WritePerson: overwrite finds the record by its Number.
+template<typename Rec>
+Result<std::int32_t> writeByNumber(const RecordFile<Rec>& file, const Rec& rec, bool overwrite,
+                                   CodePage codePage)
+{
+    auto written = storeRecord(file, rec, overwrite, codePage,
+                               [&](const std::uint8_t* at) { return getInt32(at) == rec.Number; });
+    if (!written)
+        return written.error();
+    return written->value_or(0);
+}
+
+/// RecordCustomer / RecordPerson: the record found by its key (`sameKey` on the decoded record) is
+/// overwritten where it lies, otherwise the record is appended. Locating it by position rather than
+/// by its Number means a file with repeated Numbers cannot make one record overwrite another.
+template<typename Rec, typename SameKey>
+Result<std::int32_t> recordByKey(const RecordFile<Rec>& file, const Rec& rec, CodePage codePage,
+                                 SameKey sameKey)
+{
+    auto written = storeRecord(file, rec, true, codePage,
+                               [&](const std::uint8_t* at) { return sameKey(file.decode(at, codePage)); });
+    if (!written)
+        return written.error();
+    if (*written)
+        return **written;
+    written = storeRecord(file, rec, false, codePage, [](const std::uint8_t*) { return false; });
+    if (!written)
+        return written.error();
+    return written->value_or(0);
 }
 
 } // namespace
@@ -181,7 +219,7 @@ std::int32_t FindCustomer(const ProgramFolder& folder, const TCustomerRec& rec, 
 Result<std::int32_t> WriteCustomer(const ProgramFolder& folder, const TCustomerRec& rec, bool overwrite,
                                    CodePage codePage)
 {
-    return writeRecord(customerFile(folder), rec, overwrite, codePage);
+    return writeByNumber(customerFile(folder), rec, overwrite, codePage);
 }
 
 Result<std::int32_t> RecordCustomer(const ProgramFolder& folder, const TCustomerRec& rec, CodePage codePage)
@@ -191,8 +229,8 @@ Result<std::int32_t> RecordCustomer(const ProgramFolder& folder, const TCustomer
         stored.*member = storedText(rec.*member, codePage);
     if (stored.CustomerName.empty())
         return std::int32_t{0};
-    stored.Number = FindCustomer(folder, stored, codePage);
-    return WriteCustomer(folder, stored, stored.Number >= 1, codePage);
+    return recordByKey(customerFile(folder), stored, codePage,
+                       [&](const TCustomerRec& r) { return r.CustomerName == stored.CustomerName; });
 }
 
 TTableS ListPersons(const ProgramFolder& folder, CodePage codePage)
@@ -219,7 +257,7 @@ std::int32_t FindPerson(const ProgramFolder& folder, const TPersonRec& rec, Code
 Result<std::int32_t> WritePerson(const ProgramFolder& folder, const TPersonRec& rec, bool overwrite,
                                  CodePage codePage)
 {
-    return writeRecord(personFile(folder), rec, overwrite, codePage);
+    return writeByNumber(personFile(folder), rec, overwrite, codePage);
 }
 
 Result<std::int32_t> RecordPerson(const ProgramFolder& folder, const TPersonRec& rec, CodePage codePage)
@@ -229,8 +267,9 @@ Result<std::int32_t> RecordPerson(const ProgramFolder& folder, const TPersonRec&
     TPersonRec stored;
     for (auto member : kPersonTexts)
         stored.*member = storedText(rec.*member, codePage);
-    stored.Number = FindPerson(folder, stored, codePage);
-    return WritePerson(folder, stored, stored.Number >= 1, codePage);
+    return recordByKey(personFile(folder), stored, codePage, [&](const TPersonRec& r) {
+        return r.FirstName == stored.FirstName && r.LastName == stored.LastName;
+    });
 }
 
 std::string DisplayName(const TPersonRec& rec)

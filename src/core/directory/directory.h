@@ -87,8 +87,9 @@ Result<std::int32_t> WriteCustomer(const ProgramFolder& folder, const TCustomerR
                                    CodePage codePage = systemCodePage());
 
 /// Records a customer from its texts (rec.Number is ignored): each text is cut to 100 characters;
-/// an existing customer of that name (the first, if several) is overwritten in place, otherwise
-/// the customer is appended. A customer without a name is not recorded (gives 0).
+/// an existing customer of that name (the first, if several) is overwritten where it lies and
+/// keeps its Number, otherwise the customer is appended. A customer without a name is not
+/// recorded (gives 0).
 Result<std::int32_t> RecordCustomer(const ProgramFolder& folder, const TCustomerRec& rec,
                                     CodePage codePage = systemCodePage());
 
@@ -109,8 +110,9 @@ Result<std::int32_t> WritePerson(const ProgramFolder& folder, const TPersonRec& 
                                  CodePage codePage = systemCodePage());
 
 /// Stores a person from its texts (rec.Number is ignored) when both names are filled: each text is
-/// cut to 100 characters; an existing person with these names is overwritten, otherwise the person
-/// is appended. Gives the `Number` written, 0 when a name is empty (nothing is written).
+/// cut to 100 characters; an existing person with these names is overwritten where it lies,
+/// otherwise the person is appended. Gives the `Number` written, 0 when a name is empty (nothing
+/// is written).
 Result<std::int32_t> RecordPerson(const ProgramFolder& folder, const TPersonRec& rec,
                                   CodePage codePage = systemCodePage());
 

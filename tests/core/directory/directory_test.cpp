@@ -241,6 +241,21 @@ TEST_F(DirectoryTest, RecordCustomerUpdatesTheFirstOfEqualNamesAndCutsTexts)
     EXPECT_EQ(ListCustomers(folder, kCp).size(), 4u);
 }
 
+TEST_F(DirectoryTest, RecordingFindsTheCustomerByPositionNotByARepeatedNumber)
+{
+    // A damaged file in which the second record carries the first one's Number.
+    writeCustomers(concat({customerBytes(1, "A", "1"), customerBytes(1, "B", "2")}));
+    TCustomerRec b = customer("B", 0);
+    b.City = "Praha";
+    const auto n = RecordCustomer(folder, b, kCp);
+    ASSERT_TRUE(n);
+    EXPECT_EQ(*n, 1); // B keeps the Number it has
+    EXPECT_EQ(ReadCustomer(folder, "A", kCp).City, "city1");
+    EXPECT_EQ(ListCustomers(folder, kCp), (TTableC{"A", "B"}));
+    const Bytes data = customerFileBytes();
+    EXPECT_EQ(decodeCustomer(data.data() + kCustomerRecordSize, kCp).City, "Praha");
+}
+
 TEST_F(DirectoryTest, WriteFailureIsReported)
 {
     // A file where the Projects folder should be.
