@@ -396,7 +396,7 @@ THERecList readTechData(const fs::path& path, const Catalogue& cat, const TParam
 
 int usage()
 {
-    std::fprintf(stderr, "usage: velor-datagen-catalogue <source folder> <program folder>\n");
+    std::fprintf(stderr, "usage: velor_datagen_catalogue <source folder> <program folder>\n");
     return 2;
 }
 
