@@ -2,6 +2,7 @@
 #include "app/projectfile.h"
 
 #include "base/recordfile.h"
+#include "directory/directory.h"
 
 #include <system_error>
 
@@ -283,14 +284,8 @@ std::string techDataDesignation(const std::string& exchangerTypeText)
     const auto close = exchangerTypeText.find(')', open + 1);
     const std::string inside =
         exchangerTypeText.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
-    // Never more than the record's field holds, and never a split UTF-8 character.
-    std::size_t end = 0;
-    for (std::size_t chars = 0; end < inside.size() && chars < kShortCapacity; ++chars) {
-        ++end;
-        while (end < inside.size() && (static_cast<unsigned char>(inside[end]) & 0xC0) == 0x80)
-            ++end;
-    }
-    return inside.substr(0, end);
+    // Never more than the record's field holds.
+    return cutToCharacters(inside, kShortCapacity);
 }
 
 std::optional<bool> hotSideInTubes(const std::string& sideHS, const std::string& sideCS)
