@@ -293,3 +293,43 @@ TEST_F(PropertiesTest, EvaluationsSeeEveryChangeOfTheFiles)
 
 } // namespace
 } // namespace velor
+
+namespace velor {
+namespace {
+
+TEST_F(PropertiesTest, GarbageFilesAreEvaluatedWithoutFault)
+{
+    // Random bytes give keys, NaNs, infinities and unnormals; every evaluation must stay in bounds.
+    std::uint32_t seed = 12345;
+    auto garbage = [&](std::size_t n) {
+        Bytes b(n);
+        for (auto& byte : b) {
+            seed = seed * 1664525u + 1013904223u;
+            byte = static_cast<std::uint8_t>(seed >> 24);
+        }
+        // Small keys so that the records are found.
+        for (std::size_t i = 0; i + 4 <= n; i += 64)
+            putInt32(b.data() + i, static_cast<std::int32_t>(b[i] % 3));
+        return b;
+    };
+    for (int round = 0; round < 20; ++round) {
+        writeBytes("PropLiquids.tmp", garbage(64 * 40 + 17));
+        writeBytes("PropVapors.tmp", garbage(64 * 40 + 5));
+        writeBytes("SteamF.dat", garbage(54 * 10 + 3));
+        const FluidFiles f = files();
+        for (std::int32_t key = 0; key < 3; ++key) {
+            (void)LiquidTable(f, key, kPropLiquidsTmp, -50, 300, 25, 300);
+            (void)LiquidTableAt(f, key, kPropLiquidsTmp, {NAN, 20, INFINITY}, NAN);
+            (void)VaporRow(f, key, kPropVaporsTmp, 100);
+            (void)VaporRow(f, key, kPropVaporsTmp, NAN);
+            (void)MixWithWater(f, {{20, 1000, 4, 0.6L, 0.001L}}, key, kPropLiquidsTmp, 100, 30);
+        }
+        (void)SteamFactors(f, 100);
+        (void)Saturation(f, "Steam", false, kPropVaporsTmp, kVaporsTmp, 150);
+        (void)VaporProperty(f, "Steam", true, kPropVaporsTmp, kVaporsTmp, 150);
+    }
+    SUCCEED();
+}
+
+} // namespace
+} // namespace velor
