@@ -47,6 +47,13 @@ long double LmtdCondensing(long double tHotIn, long double tColdIn, long double 
     return 0;
 }
 
+long double Power(long double x, long double y)
+{
+    // Through the exponential, as the condensing coefficient is written; with extended precision
+    // it is accurate far beyond the digits the results carry, and several times faster than powl.
+    return std::exp(y * std::log(x));
+}
+
 long double Velocity(long double m, long double area, long double rho)
 {
     return m / (area * rho);
@@ -66,7 +73,7 @@ long double Prandtl(long double mu, long double lambda, long double cp)
 long double FrictionDrop(long double m, long double factor, long double re, long double n, long double k,
                          long double refArea, long double rho)
 {
-    return factor * k * m * m / (refArea * refArea * std::pow(re, n) * rho);
+    return factor * k * m * m / (refArea * refArea * Power(re, n) * rho);
 }
 
 long double ConnectionDrop(long double m, long double area, long double zeta, long double rho)

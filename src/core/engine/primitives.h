@@ -33,6 +33,9 @@ long double FrictionDrop(long double m, long double factor, long double re, long
 /// Pressure drop of a connection, kPa: zeta * rho * w^2 / 2 with w = Velocity(m, area, rho).
 long double ConnectionDrop(long double m, long double area, long double zeta, long double rho);
 
+/// The general power x^y = e^(y ln x) for x > 0 (Reynolds and Prandtl numbers, viscosity ratios).
+long double Power(long double x, long double y);
+
 /// Film coefficient of a condensing vapor, W/m2K: max(e^f2 * G^f1, e^f4 * G^f3) with the mass flux
 /// G = m (kg/s) / area (m2) and the factors f1 ... f4 of the steam-factor row at the condensate
 /// temperature.

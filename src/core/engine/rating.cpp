@@ -86,7 +86,7 @@ bool withinWindow(long double dp, long double dpMin, long double dpMax)
 
 long double nusselt(const HeatTransferCoefficients& c, long double re, long double pr)
 {
-    return c.HtC * std::pow(re, c.HtA) * std::pow(pr, c.HtB);
+    return c.HtC * Power(re, c.HtA) * Power(pr, c.HtB);
 }
 
 // Overall coefficients, fouling and oversize of a size whose film coefficients are known.
@@ -176,8 +176,8 @@ std::optional<TResultTypeB> RateLiquidSize(const TSizeRecord& record, const Liqu
     if (!wallHot || !wallCold || !(wallHot->viscosity > 0) || !(wallCold->viscosity > 0))
         return std::nullopt;
 
-    const long double nuHot = nu0Hot * std::pow(h.viscosity / wallHot->viscosity, hot->ht.HtD);
-    const long double nuCold = nu0Cold * std::pow(c.viscosity / wallCold->viscosity, cold->ht.HtD);
+    const long double nuHot = nu0Hot * Power(h.viscosity / wallHot->viscosity, hot->ht.HtD);
+    const long double nuCold = nu0Cold * Power(c.viscosity / wallCold->viscosity, cold->ht.HtD);
     const long double alphaHot = nuHot * h.conductivity / record.Dh(hotSide);
     const long double alphaCold = nuCold * c.conductivity / record.Dh(coldSide);
     if (!(alphaHot > 0) || !(alphaCold > 0))
@@ -266,8 +266,8 @@ std::optional<TResultTypeB> RateCondensingSize(const TSizeRecord& record, const 
         return std::nullopt;
 
     const long double nuVap =
-        nusselt(vap->ht, vap->re, prVap) * std::pow(v.viscosity / wallVap->viscosity, vap->ht.HtD);
-    const long double nuCold = nu0Cold * std::pow(c.viscosity / wallCold->viscosity, cold->ht.HtD);
+        nusselt(vap->ht, vap->re, prVap) * Power(v.viscosity / wallVap->viscosity, vap->ht.HtD);
+    const long double nuCold = nu0Cold * Power(c.viscosity / wallCold->viscosity, cold->ht.HtD);
     const long double alphaCold = nuCold * c.conductivity / record.Dh(coldSide);
     if (!(alphaVap > 0) || !(alphaCold > 0))
         return std::nullopt;
