@@ -47,6 +47,9 @@ TEST(Primitives, LogMeanTemperatureDifferences)
 TEST(Primitives, FlowNumbersAndPressureDrops)
 {
     EXPECT_NEAR(Prandtl(0.001L, 0.6L, 4.18L), 6.96667L, 5e-6L);
+    EXPECT_NEAR(Power(8, 1.0L / 3), 2, 1e-17L);
+    EXPECT_NEAR(Power(1e5L, 0.8L), 1e4L, 1e-12L);
+    EXPECT_EQ(Power(3.7L, 0), 1);
     EXPECT_NEAR(Velocity(2, 0.01L, 1000), 0.2L, 1e-18L);
     // w = 0.2 m/s, d = 0.02 m: Re = 0.2 * 0.02 * 1000 / 0.001 = 4000.
     EXPECT_NEAR(Reynolds(2, 0.01L, 0.02L, 0.001L, 1000), 4000, 1e-12L);
