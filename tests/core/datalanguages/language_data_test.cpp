@@ -282,5 +282,46 @@ TEST(ShippedLanguages, FamilyNodesKeepTheirBuiltInNamesAsKeys)
     }
 }
 
+TEST(ShippedLanguages, LanguageMenuSwitchesBetweenEveryPairOfLanguages)
+{
+    // The menu shows the display names of the stored language's Lang.dat, and the switch finds
+    // the clicked language's folder again through them (on a Polish system locale).
+    MemorySettingsStore store;
+    Settings settings(store, kShipped);
+    const std::vector<std::string> languages = shippedLanguages();
+    for (const std::string& from : languages) {
+        for (const std::string& to : languages) {
+            SCOPED_TRACE(from + " -> " + to);
+            settings.group(SettingsGroupId::Language).WriteString("Defaults", "Language", from);
+            const auto menu = buildLanguageMenu(settings);
+            ASSERT_TRUE(menu);
+            ASSERT_EQ(menu->size(), languages.size());
+            const auto item = std::find_if(menu->begin(), menu->end(),
+                                           [&](const LanguageMenuItem& i) { return i.folder == to; });
+            ASSERT_NE(item, menu->end());
+            EXPECT_EQ(item->caption, load(from, "Lang.dat").textForKey(to));
+            EXPECT_EQ(item->checked, from == to);
+            const LanguageSwitch change = switchLanguage(settings, *item, std::string("00000415"));
+            EXPECT_EQ(change.newLanguage, to);
+            EXPECT_EQ(settings.language(), to);
+            EXPECT_EQ(change.changed, from != to);
+        }
+    }
+
+    // Russian is shown in Cyrillic fonts: switching to it writes the Cyrillic font set, leaving it
+    // the Western one.
+    MemorySettingsStore fresh;
+    Settings user(fresh, kShipped);
+    const auto itemFor = [&](const std::string& folder) {
+        const auto menu = buildLanguageMenu(user);
+        return *std::find_if(menu->begin(), menu->end(),
+                             [&](const LanguageMenuItem& i) { return i.folder == folder; });
+    };
+    EXPECT_EQ(switchLanguage(user, itemFor("Russian"), std::string("00000409")).fonts,
+              FontRuleOutcome::CyrillicWritten);
+    EXPECT_EQ(switchLanguage(user, itemFor("Polish"), std::string("00000409")).fonts,
+              FontRuleOutcome::WesternWritten);
+}
+
 } // namespace
 } // namespace velor
