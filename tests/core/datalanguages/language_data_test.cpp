@@ -62,6 +62,10 @@ std::vector<TListNames::Entry> source(const std::string& language, const std::st
     std::ifstream in(kSources / language / (fs::path(datName).stem().string() + ".txt"));
     std::string line;
     while (std::getline(in, line)) {
+        if (entries.empty() && line.rfind("\xEF\xBB\xBF", 0) == 0)
+            line.erase(0, 3);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         if (line.empty() || line[0] == '#')
             continue;
         const auto a = line.find('\t');

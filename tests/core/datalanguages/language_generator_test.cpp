@@ -22,7 +22,8 @@ using Sources = std::map<std::string, std::optional<std::string>>;
 
 const Sources kGood = {
     {"English/Menu.txt", "# comment\n0\tFile1\t&File\n1\tlblUnits\tUnits  \n"},
-    {"English/Lang.txt", "0\tEnglish\tEnglish\n1\tPolish\tPolish\n"},
+    {"English/Lang.txt", "\xEF\xBB\xBF"
+                         "0\tEnglish\tEnglish\r\n1\tPolish\tPolish\r\n"},         // BOM, CRLF
     {"Polish/Menu.txt", "0\tFile1\t&J\xC4\x99zyk\n\n1\tlblUnits\tJednostki  \n"}, // "&Język"
     {"Polish/Lang.txt", "0\tEnglish\tAngielski\n1\tPolish\tPolski\n"},
 };
@@ -77,6 +78,9 @@ TEST_F(LanguageGenerator, WritesEachLanguageInItsCodePage)
     const TListNames polish = loadLanguageFile(ProgramFolder(out.parent_path()), "Polish", "Lang.dat");
     ASSERT_EQ(polish.size(), 2u);
     EXPECT_EQ(polish.textForKey("Polish"), "Polski");
+    const TListNames english = loadLanguageFile(ProgramFolder(out.parent_path()), "English", "Lang.dat");
+    EXPECT_EQ(english.key(0), "English");
+    EXPECT_EQ(english.text(1), "Polish");
 
     // Byte by byte from the record layout: the Polish menu in Windows-1250, trailing spaces kept.
     const auto menu = readWholeFile(out / "Polish" / "Menu.dat");

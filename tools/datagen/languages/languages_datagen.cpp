@@ -45,9 +45,10 @@ void fail(const fs::path& file, int line, const std::string& message)
     g_errors.push_back(out.str());
 }
 
-/// Reads one source: '#' lines are comments, blank lines are skipped, every other line is
-/// "<entry number><TAB><key><TAB><text>" with the entry numbers 0, 1, 2, ... in order. The text
-/// runs to the end of the line and keeps its spaces (some captions end in two spaces).
+/// Reads one source (UTF-8, LF or CRLF): '#' lines are comments, blank lines are skipped, every
+/// other line is "<entry number><TAB><key><TAB><text>" with the entry numbers 0, 1, 2, ... in
+/// order. The text runs to the end of the line and keeps its spaces (some captions end in two
+/// spaces).
 SourceFile readSource(const fs::path& path)
 {
     SourceFile entries;
@@ -60,6 +61,8 @@ SourceFile readSource(const fs::path& path)
     int lineNo = 0;
     while (std::getline(in, line)) {
         ++lineNo;
+        if (lineNo == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0)
+            line.erase(0, 3); // a byte-order mark some editors write
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         if (line.empty() || line.front() == '#')
