@@ -1,6 +1,8 @@
 // The main window over an in-memory settings store and a temporary program folder: start-up
 // defaults, presets on the unit boxes, the save-changes prompt, New, switching language, and the
 // Precision and print-units dialogs.
+#include "app/contactdialog.h"
+#include "app/fontsdialog.h"
 #include "app/mainwindow.h"
 #include "app/pages.h"
 #include "app/precisiondialog.h"
@@ -9,6 +11,7 @@
 #include "guitestsupport.h"
 #include "units/extendededit.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -381,6 +384,74 @@ private slots:
         QCOMPARE(stored(SettingsGroupId::PrintUnits, "LengthPrintUnit"), std::string("1"));
         QCOMPARE(stored(SettingsGroupId::PrintUnits, "PressPrintUnit"), std::string("6"));
         QCOMPARE(stored(SettingsGroupId::PrintUnits, "UnitsStandard"), std::string("4"));
+    }
+
+    // Go to calculations only switches pages when results exist; the go-to buttons follow the
+    // page; the web commands show the About box for the two office locations, nothing otherwise.
+    void navigationAndWebCommands()
+    {
+        auto window = makeWindow();
+        auto* gotoCalc = child<QAction>(window.get(), "tbGotoCalc");
+        gotoCalc->trigger();
+        QCOMPARE(window->pageControl()->currentIndex(), 0);
+        QVERIFY(child<QAction>(window.get(), "tbGotoProject")->isChecked());
+        QVERIFY(!gotoCalc->isChecked());
+        window->calculationsPage()->setResultCount(1);
+        gotoCalc->trigger();
+        QCOMPARE(window->pageControl()->currentIndex(), 2);
+        QVERIFY(window->pageControl()->isTabVisible(2));
+        QVERIFY(gotoCalc->isChecked());
+        window->pageControl()->setCurrentIndex(1);
+        QVERIFY(child<QAction>(window.get(), "tbGotoParam")->isChecked());
+        window->pageControl()->setCurrentIndex(3);
+        QVERIFY(!child<QAction>(window.get(), "tbGotoParam")->isChecked());
+
+        SeenDialog seen;
+        answerNextDialog(0, &seen);
+        child<QAction>(window.get(), "VelorWeb1")->trigger();
+        QVERIFY(seen.shown);
+        QCOMPARE(seen.title, QStringLiteral("About VELOR"));
+
+        m_settings->group(SettingsGroupId::Location).WriteString(kDefaultsSection, "Location", "Canada");
+        auto opened = std::make_shared<bool>(false);
+        QTimer::singleShot(300, [opened] { // closes a box should one open by mistake
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                *opened = true;
+                modal->close();
+            }
+        });
+        child<QAction>(window.get(), "tbVelorWeb")->trigger();
+        child<QAction>(window.get(), "Online1")->trigger();
+        QTest::qWait(400);
+        QVERIFY(!*opened);
+    }
+
+    // Fonts: "Default" stores the slot's mode at once; opening the dialog from the window stores
+    // the window's font as the manual main-program font. Contact: OK stores the choice.
+    void fontsAndContactDialogsStoreAtOnce()
+    {
+        auto window = makeWindow();
+        answerNextDialog(1, nullptr);
+        child<QAction>(window.get(), "Fonts1")->trigger();
+        QCOMPARE(stored(SettingsGroupId::Fonts, "MainProgFName"), window->font().family().toStdString());
+
+        FontsDialog fonts(*m_settings, nullptr);
+        QCheckBox* title = fonts.defaultBox(FontSlot::PrintTF);
+        QVERIFY(title->isChecked());
+        title->click();
+        QCOMPARE(stored(SettingsGroupId::Fonts, "PrintTF"), std::string("Manual"));
+        title->click();
+        QCOMPARE(stored(SettingsGroupId::Fonts, "PrintTF"), std::string("Automatic"));
+
+        ContactDialog contact(*m_settings, nullptr);
+        QVERIFY(child<QRadioButton>(&contact, "rbPoland")->isChecked());
+        child<QRadioButton>(&contact, "rbCzechRepublic")->click();
+        child<QPushButton>(&contact, "btnCancel")->click();
+        QCOMPARE(stored(SettingsGroupId::PrintContact, "Contact"), std::string("<missing>"));
+        ContactDialog again(*m_settings, nullptr);
+        child<QRadioButton>(&again, "rbCzechRepublic")->click();
+        child<QPushButton>(&again, "btnOK")->click();
+        QCOMPARE(stored(SettingsGroupId::PrintContact, "Contact"), std::string("Czech Republic"));
     }
 };
 

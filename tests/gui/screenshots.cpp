@@ -24,6 +24,14 @@ void save(QWidget* widget, const QString& folder, const QString& name)
     widget->adjustSize();
     QApplication::processEvents();
     widget->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    if (auto* tabs = widget->findChild<QTabWidget*>()) {
+        for (int i = 1; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QApplication::processEvents();
+            widget->grab().save(folder + QLatin1Char('/') + name + QStringLiteral("-tab%1.png").arg(i));
+        }
+        tabs->setCurrentIndex(0);
+    }
 }
 } // namespace
 

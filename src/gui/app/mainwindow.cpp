@@ -28,7 +28,6 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QUrl>
-#include <QWindowStateChangeEvent>
 #include <memory>
 
 namespace velor {
@@ -313,6 +312,7 @@ void MainWindow::startUp()
 {
     // 1. Title and the settings root.
     setWindowTitle(QLatin1String(kTitle));
+    resize(1000, 720);
     if (!m_settings.store().rootExists())
         m_settings.store().createRoot();
 
@@ -410,7 +410,6 @@ void MainWindow::startUp()
 void MainWindow::showInStartState()
 {
     if (m_settings.group(SettingsGroupId::WindowState).string("WindowState") == "Maximized") {
-        m_lastSystemCommand = QStringLiteral("MAXIMIZE");
         showMaximized();
     } else {
         show();
@@ -447,19 +446,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
     else
         event->accept();
-}
-
-void MainWindow::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::WindowStateChange) {
-        if (isMinimized())
-            m_lastSystemCommand = QStringLiteral("MINIMIZE");
-        else if (isMaximized())
-            m_lastSystemCommand = QStringLiteral("MAXIMIZE");
-        else
-            m_lastSystemCommand = QStringLiteral("RESTORE");
-    }
-    QMainWindow::changeEvent(event);
 }
 
 // ---- Title, prompt, New, Exit ---------------------------------------------------------------

@@ -88,7 +88,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     // Handlers, named after their controls.
@@ -133,7 +132,6 @@ private:
     StartOptions m_options;
     TParamRecList m_workingLimits;
     std::string m_liquidHS, m_liquidCS, m_vaporHS;
-    QString m_lastSystemCommand; // "MAXIMIZE", "MINIMIZE", "RESTORE" or empty
 
     QTabWidget* PageControl1 = nullptr;
     ProjectPage* m_projectPage = nullptr;

@@ -62,7 +62,8 @@ ProjectPage::ProjectPage(Settings& settings, QWidget* parent) : QWidget(parent),
     dtpDate->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     dateLabel->setBuddy(dtpDate);
     projectGrid->addWidget(dateLabel, 2, 0);
-    projectGrid->addWidget(dtpDate, 2, 1);
+    dtpDate->setMinimumWidth(140);
+    projectGrid->addWidget(dtpDate, 2, 1, Qt::AlignLeft);
     m_captions.push_back({dateLabel, 3, tr("Date")});
     m_hints.push_back({dtpDate, 23, tr("Date of the calculation")});
 

@@ -53,8 +53,8 @@ private:
         std::size_t entry;
         QString builtIn;
     };
-    QLineEdit* addField(QGridLayout* grid, int row, int column, std::size_t labelEntry,
-                        const QString& label, const char* name, std::size_t hintEntry, const QString& hint);
+    QLineEdit* addField(QGridLayout* grid, int row, int column, std::size_t labelEntry, const QString& label,
+                        const char* name, std::size_t hintEntry, const QString& hint);
 
     Settings& m_settings;
     QGroupBox* gbProject;
