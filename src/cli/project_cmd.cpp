@@ -321,6 +321,15 @@ int rate(const ProgramFolder& folder, const ProjectFileContents& contents, CodeP
     if (Status s = buildWorkingCopies(folder, scratch.path(), rec, codePage); !s)
         return failure(qs(s.error().message));
     const FluidFiles fluids(scratch.path(), codePage);
+    const bool condensing = rec.KindHS == kSideVaporCondenser;
+    if ((condensing ? fluids.VaporKey(rec.FluidHS, kVaporsTmp)
+                    : fluids.LiquidKey(rec.FluidHS, kLiquidsTmp)) <= 0)
+        return failure(
+            QStringLiteral("the hot-side %1 '%2' is not in the fluid database")
+                .arg(condensing ? QStringLiteral("vapor") : QStringLiteral("liquid"), qs(rec.FluidHS)));
+    if (fluids.LiquidKey(rec.FluidCS, kLiquidsTmp) <= 0)
+        return failure(
+            QStringLiteral("the cold-side liquid '%1' is not in the fluid database").arg(qs(rec.FluidCS)));
     const Duty duty = dutyOf(rec);
     const CalculationOutcome outcome = Calculate(folder, fluids, duty, {rec.SizeName});
 
@@ -332,9 +341,9 @@ int rate(const ProgramFolder& folder, const ProjectFileContents& contents, CodeP
     QString reason;
     std::vector<Difference> differences;
     if (outcome.noTypes)
-        reason = QStringLiteral("the size is in no exchanger type rated for this duty");
+        reason = QStringLiteral("the size is in no catalogue type rated for this duty");
     else if (!now)
-        reason = QStringLiteral("the size no longer qualifies (or a fluid or the size is missing)");
+        reason = QStringLiteral("the size no longer qualifies for the duty");
     else {
         // Every value the file keeps; the vapor connection velocity is not saved.
         const TResultTypeB saved = restoredResult(rec);
