@@ -77,7 +77,14 @@ std::optional<std::vector<Row>> readCsv(const fs::path& path, const std::vector<
         return cells;
     };
     std::string line;
-    if (!std::getline(in, line)) {
+    auto next = [&]() {
+        if (!std::getline(in, line))
+            return false;
+        if (!line.empty() && line.back() == '\r') // a checkout with Windows line ends
+            line.pop_back();
+        return true;
+    };
+    if (!next()) {
         problem(path.string() + " is empty");
         return std::nullopt;
     }
@@ -93,7 +100,7 @@ std::optional<std::vector<Row>> readCsv(const fs::path& path, const std::vector<
         return std::nullopt;
     std::vector<Row> rows;
     int lineNo = 1;
-    while (std::getline(in, line)) {
+    while (next()) {
         ++lineNo;
         if (line.empty())
             continue;
@@ -356,6 +363,8 @@ THERecList readTechData(const fs::path& path, const Catalogue& cat, const TParam
                 problem(rec.Name + ": dimension " + text(d, "name") + " is not positive");
         }
 
+        if (!(rec.SurfaceArea > 0) || !(rec.Volume1 > 0) || !(rec.Volume2 > 0) || !(rec.Weight > 0))
+            problem(rec.Name + ": surface area, volumes and weight must be positive");
         if (!isAscii(rec.Name) || !isAscii(rec.SurfaceType) || !isAscii(rec.Material) ||
             !isAscii(rec.Drawing))
             problem(rec.Name + ": name, surface type, material and drawing must be plain ASCII");
