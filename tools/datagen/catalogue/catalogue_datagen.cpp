@@ -141,8 +141,16 @@ std::string upper(std::string text)
     return text;
 }
 
+/// The sizes by type and by name. `sizes` points into `byType`, so a catalogue may be moved (which
+/// leaves the records where they are) but not copied.
 struct Catalogue
 {
+    Catalogue() = default;
+    Catalogue(const Catalogue&) = delete;
+    Catalogue& operator=(const Catalogue&) = delete;
+    Catalogue(Catalogue&&) = default;
+    Catalogue& operator=(Catalogue&&) = default;
+
     std::vector<std::vector<TSizeRecord>> byType; // in the fixed type order
     std::map<std::string, const TSizeRecord*> sizes;
 };
