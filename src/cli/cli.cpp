@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QTextStream>
-
 #include <cstdio>
 
 namespace velor::cli {
@@ -45,7 +44,10 @@ int failure(const QString& message)
     return kExitFailure;
 }
 
-void printJson(const QJsonDocument& doc) { printOut(QString::fromUtf8(doc.toJson(QJsonDocument::Indented))); }
+void printJson(const QJsonDocument& doc)
+{
+    printOut(QString::fromUtf8(doc.toJson(QJsonDocument::Indented)));
+}
 
 bool parseArgs(QCommandLineParser& parser, const QString& commandLine, const QStringList& args, int& exitCode)
 {
@@ -66,9 +68,10 @@ bool parseArgs(QCommandLineParser& parser, const QString& commandLine, const QSt
 
 void addRootOption(QCommandLineParser& parser)
 {
-    parser.addOption({QStringLiteral("root"),
-                      QStringLiteral("Program folder holding Fluids, HeatExch, ... (default: the executable's folder)."),
-                      QStringLiteral("DIR")});
+    parser.addOption(
+        {QStringLiteral("root"),
+         QStringLiteral("Program folder holding Fluids, HeatExch, ... (default: the executable's folder)."),
+         QStringLiteral("DIR")});
 }
 
 ProgramFolder rootFolder(const QCommandLineParser& parser)

@@ -7,7 +7,6 @@
 #include <QJsonDocument>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <vector>
 
@@ -44,7 +43,8 @@ void printJson(const QJsonDocument& doc);
 
 /// Parses `args` (prefixed with a program name for QCommandLineParser). On a parse error prints
 /// it and returns false with `exitCode` = kExitUsage; on --help prints help, exit code kExitOk.
-bool parseArgs(QCommandLineParser& parser, const QString& commandLine, const QStringList& args, int& exitCode);
+bool parseArgs(QCommandLineParser& parser, const QString& commandLine, const QStringList& args,
+               int& exitCode);
 
 /// Adds the common "--root DIR" option.
 void addRootOption(QCommandLineParser& parser);

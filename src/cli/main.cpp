@@ -2,7 +2,6 @@
 #include "cli.h"
 
 #include <QCoreApplication>
-
 #include <algorithm>
 
 using namespace velor::cli;
@@ -11,16 +10,18 @@ namespace {
 
 QString overallHelp()
 {
-    QString text = QStringLiteral("Usage: velor-cli <command> [options]\n\n"
-                                  "Selects and rates heat exchangers from the command line, on the same data\n"
-                                  "and engine as the VELOR program.\n\nCommands:\n");
+    QString text =
+        QStringLiteral("Usage: velor-cli <command> [options]\n\n"
+                       "Selects and rates heat exchangers from the command line, on the same data\n"
+                       "and engine as the VELOR program.\n\nCommands:\n");
     auto list = commands();
     std::sort(list.begin(), list.end(), [](const Command& a, const Command& b) { return a.name < b.name; });
     for (const Command& c : list)
         text += QStringLiteral("  %1%2\n").arg(c.name.leftJustified(12), c.summary);
-    text += QStringLiteral("\nOptions:\n  -h, --help     Show this help (or a command's help: velor-cli <command> --help)\n"
-                           "  -v, --version  Show the version\n\n"
-                           "Exit status: 0 success, 1 the request cannot be served, 2 bad arguments.\n");
+    text += QStringLiteral(
+        "\nOptions:\n  -h, --help     Show this help (or a command's help: velor-cli <command> --help)\n"
+        "  -v, --version  Show the version\n\n"
+        "Exit status: 0 success, 1 the request cannot be served, 2 bad arguments.\n");
     return text;
 }
 
@@ -51,5 +52,6 @@ int main(int argc, char* argv[])
     for (const Command& c : commands())
         names << c.name;
     names.sort();
-    return usageError(QStringLiteral("unknown command '%1' (commands: %2)").arg(first, names.join(QStringLiteral(", "))));
+    return usageError(
+        QStringLiteral("unknown command '%1' (commands: %2)").arg(first, names.join(QStringLiteral(", "))));
 }

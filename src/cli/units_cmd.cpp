@@ -1,18 +1,17 @@
 // velor-cli units: the unit lists and conversions through the base unit.
-#include "cli.h"
-
 #include "base/numtext.h"
+#include "cli.h"
 #include "units/units.h"
 
 namespace velor::cli {
 namespace {
 
-const QString kHelp = QStringLiteral(
-    "Usage: velor-cli units list [QUANTITY]\n"
-    "       velor-cli units convert QUANTITY VALUE --from UNIT --to UNIT\n\n"
-    "Lists the display units of every quantity (or of one), or converts a value between two\n"
-    "units of a quantity through its base unit.\n\n"
-    "Quantities: %1\n");
+const QString kHelp =
+    QStringLiteral("Usage: velor-cli units list [QUANTITY]\n"
+                   "       velor-cli units convert QUANTITY VALUE --from UNIT --to UNIT\n\n"
+                   "Lists the display units of every quantity (or of one), or converts a value between two\n"
+                   "units of a quantity through its base unit.\n\n"
+                   "Quantities: %1\n");
 
 QString quantityNames()
 {
@@ -26,11 +25,15 @@ QString unitNames(Quantity q)
 {
     QStringList names;
     for (const UnitDef& u : unitList(q))
-        names << QStringLiteral("\"%1\"").arg(QString::fromUtf8(u.name.data(), static_cast<qsizetype>(u.name.size())));
+        names << QStringLiteral("\"%1\"").arg(
+            QString::fromUtf8(u.name.data(), static_cast<qsizetype>(u.name.size())));
     return names.join(QStringLiteral(", "));
 }
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString qs(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 std::optional<Quantity> parseQuantity(const QString& name, int& exitCode)
 {
@@ -109,7 +112,8 @@ int run(const QStringList& args)
         }
         QString* target = nullptr;
         QString value;
-        for (auto [option, slot] : {std::pair{QStringLiteral("--from"), &from}, std::pair{QStringLiteral("--to"), &to}}) {
+        for (auto [option, slot] :
+             {std::pair{QStringLiteral("--from"), &from}, std::pair{QStringLiteral("--to"), &to}}) {
             if (a == option) {
                 if (i + 1 >= args.size())
                     return usageError(QStringLiteral("%1 needs a unit name").arg(option));
@@ -141,7 +145,8 @@ int run(const QStringList& args)
     return usageError(QStringLiteral("unknown 'units' action '%1' (valid: list, convert)").arg(verb));
 }
 
-const CommandRegistrar registrar(QStringLiteral("units"), QStringLiteral("List unit lists and convert values"), run);
+const CommandRegistrar registrar(QStringLiteral("units"),
+                                 QStringLiteral("List unit lists and convert values"), run);
 
 } // namespace
 } // namespace velor::cli

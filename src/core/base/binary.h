@@ -44,10 +44,19 @@ inline void putExtended(std::uint8_t* at, long double value)
     for (std::size_t i = 0; i < kExtendedSize; ++i)
         at[i] = bytes[i];
 }
-inline long double getExtended(const std::uint8_t* at) { return decodeExtended(at); }
-inline void putBool(std::uint8_t* at, bool value) { *at = value ? 1 : 0; }
+inline long double getExtended(const std::uint8_t* at)
+{
+    return decodeExtended(at);
+}
+inline void putBool(std::uint8_t* at, bool value)
+{
+    *at = value ? 1 : 0;
+}
 /// Any non-zero byte reads as true.
-inline bool getBool(const std::uint8_t* at) { return *at != 0; }
+inline bool getBool(const std::uint8_t* at)
+{
+    return *at != 0;
+}
 
 /// Reads a length-prefixed single-byte string of `capacity` characters (capacity + 1 bytes):
 /// the length byte is honoured but clamped to `capacity`, so nothing past the field is read.

@@ -154,6 +154,9 @@ CodePage systemCodePage()
     return CodePage::Windows1252;
 }
 
-void setSystemCodePage(CodePage codePage) { overrideCodePage() = codePage; }
+void setSystemCodePage(CodePage codePage)
+{
+    overrideCodePage() = codePage;
+}
 
 } // namespace velor

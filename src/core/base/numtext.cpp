@@ -20,7 +20,8 @@ std::string formatFixed(long double value, int decimals, char separator)
     std::string text;
     if (n < 0 || static_cast<std::size_t>(n) >= sizeof buffer) {
         // Huge magnitudes: format into a string of the required size.
-        std::string big(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.*Lf", decimals, value)) + 1, '\0');
+        std::string big(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.*Lf", decimals, value)) + 1,
+                        '\0');
         std::snprintf(big.data(), big.size(), "%.*Lf", decimals, value);
         big.pop_back();
         text = std::move(big);
@@ -65,7 +66,10 @@ std::string formatGeneral(long double value, int significantDigits, char separat
     return text;
 }
 
-bool equalAsText(long double a, long double b) { return formatGeneral(a) == formatGeneral(b); }
+bool equalAsText(long double a, long double b)
+{
+    return formatGeneral(a) == formatGeneral(b);
+}
 
 std::optional<long double> parseNumber(std::string_view text, char separator)
 {

@@ -16,6 +16,9 @@ std::filesystem::path ProgramFolder::executableFolder()
     return {};
 }
 
-ProgramFolder ProgramFolder::beside() { return ProgramFolder(executableFolder()); }
+ProgramFolder ProgramFolder::beside()
+{
+    return ProgramFolder(executableFolder());
+}
 
 } // namespace velor

@@ -58,10 +58,11 @@ std::optional<Bytes> readWholeFile(const std::filesystem::path& path)
     return data;
 }
 
-Status replaceFile(const std::filesystem::path& target, const Bytes& data, const std::filesystem::path& scratch)
+Status replaceFile(const std::filesystem::path& target, const Bytes& data,
+                   const std::filesystem::path& scratch)
 {
-    const std::filesystem::path scratchPath = scratch.empty() ? std::filesystem::path(target.string() + ".new")
-                                                              : scratch;
+    const std::filesystem::path scratchPath =
+        scratch.empty() ? std::filesystem::path(target.string() + ".new") : scratch;
     {
         FilePtr f = openFile(scratchPath, "wb");
         if (!f)
@@ -95,7 +96,10 @@ Status appendToFile(const std::filesystem::path& path, const Bytes& data)
 }
 
 namespace detail {
-void setReplaceFailureForTesting(bool fail) { g_failReplace = fail; }
+void setReplaceFailureForTesting(bool fail)
+{
+    g_failReplace = fail;
+}
 } // namespace detail
 
 } // namespace velor

@@ -6,7 +6,10 @@
 namespace velor {
 namespace {
 
-constexpr UnitTriple T(long double m = 1, long double d = 1, long double s = 0) { return {m, d, s}; }
+constexpr UnitTriple T(long double m = 1, long double d = 1, long double s = 0)
+{
+    return {m, d, s};
+}
 
 constexpr UnitDef kHeatLoad[] = {
     {"kW", T()},
@@ -168,7 +171,10 @@ constexpr std::array<Quantity, kQuantityCount> kAllQuantities = [] {
     return all;
 }();
 
-const QuantityInfo& info(Quantity quantity) { return kQuantities[static_cast<int>(quantity)]; }
+const QuantityInfo& info(Quantity quantity)
+{
+    return kQuantities[static_cast<int>(quantity)];
+}
 
 const UnitDef* unitAt(Quantity quantity, int index)
 {
@@ -244,11 +250,20 @@ std::span<const PresetRow> presetTable(PresetScreen screen)
 
 } // namespace
 
-std::span<const UnitDef> unitList(Quantity quantity) { return info(quantity).units; }
+std::span<const UnitDef> unitList(Quantity quantity)
+{
+    return info(quantity).units;
+}
 
-std::span<const Quantity> allQuantities() { return kAllQuantities; }
+std::span<const Quantity> allQuantities()
+{
+    return kAllQuantities;
+}
 
-int baseUnitIndex(Quantity quantity) { return quantity == Quantity::SheetPressure ? 3 : 0; }
+int baseUnitIndex(Quantity quantity)
+{
+    return quantity == Quantity::SheetPressure ? 3 : 0;
+}
 
 std::optional<UnitTriple> unitTriple(Quantity quantity, int index)
 {
@@ -296,7 +311,10 @@ std::optional<int> unitIndex(Quantity quantity, std::string_view name)
     return static_cast<int>(it - list.begin());
 }
 
-std::string_view quantityKey(Quantity quantity) { return info(quantity).key; }
+std::string_view quantityKey(Quantity quantity)
+{
+    return info(quantity).key;
+}
 
 std::optional<Quantity> quantityFromKey(std::string_view key)
 {

@@ -108,12 +108,12 @@ inline constexpr int kPresetOther = 4;
 /// The screens that carry a preset box, each with its own table.
 enum class PresetScreen
 {
-    Inputs,        ///< main window, Parameters page
-    Results,       ///< main window, Calculations page
-    FluidTables,   ///< liquid editor and fluid reference
-    VaporEditor,   ///< vapor editor
-    MoreResults,   ///< more-results window
-    PrintUnits,    ///< print units of the technical data sheets
+    Inputs,      ///< main window, Parameters page
+    Results,     ///< main window, Calculations page
+    FluidTables, ///< liquid editor and fluid reference
+    VaporEditor, ///< vapor editor
+    MoreResults, ///< more-results window
+    PrintUnits,  ///< print units of the technical data sheets
 };
 
 /// The unit index the preset gives to the unit boxes of `quantity` on `screen`; nullopt when the

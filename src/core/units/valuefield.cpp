@@ -16,9 +16,15 @@ void ValueField::showText(std::string text)
         onTextChanged();
 }
 
-void ValueField::setText(const std::string& text) { showText(text); }
+void ValueField::setText(const std::string& text)
+{
+    showText(text);
+}
 
-void ValueField::redraw() { showText(formatFixed(m_triple.toDisplay(m_isoValue), m_precision, m_separator)); }
+void ValueField::redraw()
+{
+    showText(formatFixed(m_triple.toDisplay(m_isoValue), m_precision, m_separator));
+}
 
 long double ValueField::clampDisplay(long double x) const
 {
@@ -125,9 +131,15 @@ bool ValueField::step(long double delta)
     return true;
 }
 
-bool ValueField::stepUp() { return step(m_increment); }
+bool ValueField::stepUp()
+{
+    return step(m_increment);
+}
 
-bool ValueField::stepDown() { return step(-m_increment); }
+bool ValueField::stepDown()
+{
+    return step(-m_increment);
+}
 
 bool ValueField::acceptsCharacter(char32_t ch) const
 {
@@ -135,7 +147,8 @@ bool ValueField::acceptsCharacter(char32_t ch) const
         return ch < 32 && ch != 8 && ch != 13;
     if (ch < 32)
         return ch != 13;
-    return (ch >= '0' && ch <= '9') || ch == '+' || ch == '-' || ch == static_cast<unsigned char>(m_separator);
+    return (ch >= '0' && ch <= '9') || ch == '+' || ch == '-' ||
+           ch == static_cast<unsigned char>(m_separator);
 }
 
 void ValueField::leave()

@@ -2,11 +2,10 @@
 #include "base/binary.h"
 #include "base/codepage.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <limits>
 #include <random>
 
@@ -76,13 +75,15 @@ TEST(Extended, MatchesTheMachineLayoutWhereLongDoubleIsX87)
             std::memcpy(raw, &v, sizeof v);
             const auto encoded = encodeExtended(v);
             ASSERT_TRUE(std::equal(encoded.begin(), encoded.end(), raw)) << static_cast<double>(v);
+            ASSERT_EQ(decodeExtended(raw), v);
         }
     }
 }
 
 TEST(Extended, NanAndUnnormalsDecodeToNan)
 {
-    EXPECT_EQ(encodeExtended(std::numeric_limits<long double>::quiet_NaN()), bytes(0xC000000000000000ULL, 0xFFFF));
+    EXPECT_EQ(encodeExtended(std::numeric_limits<long double>::quiet_NaN()),
+              bytes(0xC000000000000000ULL, 0xFFFF));
     EXPECT_TRUE(std::isnan(decodeExtended(bytes(0xC000000000000000ULL, 0xFFFF).data())));
     EXPECT_TRUE(std::isnan(decodeExtended(bytes(0x8000000000000001ULL, 0x7FFF).data()))); // signalling NaN
     EXPECT_TRUE(std::isnan(decodeExtended(bytes(0x4000000000000000ULL, 0x3FFF).data()))); // unnormal
@@ -168,7 +169,10 @@ TEST(CodePages, ConvertEachWay)
         EXPECT_EQ(fromUtf8(c.utf8, c.page), c.bytes);
     }
     EXPECT_EQ(fromUtf8("Вода", CodePage::Windows1252), "????");
-    EXPECT_EQ(fromUtf8("a\xFF" "b", CodePage::Windows1252), "a?b"); // malformed UTF-8
+    EXPECT_EQ(fromUtf8("a\xFF"
+                       "b",
+                       CodePage::Windows1252),
+              "a?b"); // malformed UTF-8
     // Every byte survives a round trip, undefined ones included (0x81 in 1252).
     std::string all;
     for (int b = 1; b < 256; ++b)

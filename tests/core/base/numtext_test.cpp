@@ -36,11 +36,12 @@ TEST(NumText, ParsesTypedNumbers)
         std::optional<long double> expected;
     };
     const Case cases[] = {
-        {"12.5", '.', 12.5L}, {"12,5", ',', 12.5L}, {" -3 ", '.', -3.0L},  {"+7", '.', 7.0L},
-        {"1E3", '.', 1000.0L}, {"2,5e-1", ',', 0.25L}, {".5", '.', 0.5L},  {"12.5", ',', std::nullopt},
-        {"", '.', std::nullopt}, {"-", '.', std::nullopt}, {"1e", '.', std::nullopt},
-        {"abc", '.', std::nullopt}, {"inf", '.', std::nullopt}, {"nan", '.', std::nullopt},
-        {"1e99999", '.', std::nullopt}, {"0x10", '.', std::nullopt}, {"1.2.3", '.', std::nullopt},
+        {"12.5", '.', 12.5L},        {"12,5", ',', 12.5L},         {" -3 ", '.', -3.0L},
+        {"+7", '.', 7.0L},           {"1E3", '.', 1000.0L},        {"2,5e-1", ',', 0.25L},
+        {".5", '.', 0.5L},           {"12.5", ',', std::nullopt},  {"", '.', std::nullopt},
+        {"-", '.', std::nullopt},    {"1e", '.', std::nullopt},    {"abc", '.', std::nullopt},
+        {"inf", '.', std::nullopt},  {"nan", '.', std::nullopt},   {"1e99999", '.', std::nullopt},
+        {"0x10", '.', std::nullopt}, {"1.2.3", '.', std::nullopt},
     };
     for (const Case& c : cases)
         EXPECT_EQ(parseNumber(c.text, c.separator), c.expected) << '"' << c.text << '"';

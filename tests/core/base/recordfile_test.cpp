@@ -1,9 +1,8 @@
 // Record-file reads and atomic replacement.
 #include "base/recordfile.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace velor {
 namespace {

@@ -1,9 +1,8 @@
 // The units catalogue: lists, conversions, printout names and presets.
 #include "units/units.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace velor {
 namespace {
@@ -113,7 +112,9 @@ TEST(Units, Presets)
         {PresetScreen::Inputs, Quantity::Pressure, {"kPa", "Pa", "bar", "psig"}},
         {PresetScreen::Inputs, Quantity::PressureDrop, {"kPa", "Pa", "bar", "psi"}},
         {PresetScreen::Inputs, Quantity::MassFlow, {"kg/s", "kg/min", "t/min", "lb/min"}},
-        {PresetScreen::Results, Quantity::HeatTransferCoefficient, {"W/m2K", "W/m2K", "kcal/m2hK", "BTU/ft2hF"}},
+        {PresetScreen::Results,
+         Quantity::HeatTransferCoefficient,
+         {"W/m2K", "W/m2K", "kcal/m2hK", "BTU/ft2hF"}},
         {PresetScreen::Results, Quantity::TemperatureDifference, {"deg.C", "deg.K", "deg.C", "deg.F"}},
         {PresetScreen::FluidTables, Quantity::Viscosity, {"Ns/m2", "Ns/m2", "cP", "cP"}},
         {PresetScreen::VaporEditor, Quantity::LatentHeat, {"kJ/kg", "kJ/kg", "kcal/kg", "BTU/lb"}},
@@ -123,7 +124,8 @@ TEST(Units, Presets)
     };
     for (const Case& c : cases)
         for (int preset = 0; preset < 4; ++preset)
-            EXPECT_EQ(unitName(c.q, *presetUnitIndex(c.screen, c.q, preset)), c.units[static_cast<std::size_t>(preset)])
+            EXPECT_EQ(unitName(c.q, *presetUnitIndex(c.screen, c.q, preset)),
+                      c.units[static_cast<std::size_t>(preset)])
                 << quantityKey(c.q) << " preset " << preset;
     EXPECT_EQ(presetUnitIndex(PresetScreen::Inputs, Quantity::HeatLoad, kPresetOther), std::nullopt);
     EXPECT_EQ(presetUnitIndex(PresetScreen::MoreResults, Quantity::HeatLoad, kPresetUs), std::nullopt);

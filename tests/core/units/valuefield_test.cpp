@@ -93,7 +93,8 @@ TEST(ValueField, StepRescaling)
         int precision;
         long double expected;
     };
-    const Case cases[] = {{5, 2, 0.05L}, {5, 3, 0.005L}, {1, 2, 0.01L}, {5, 0, 5}, {5, -1, 5}, {0.5L, 2, 0.5L}};
+    const Case cases[] = {{5, 2, 0.05L}, {5, 3, 0.005L}, {1, 2, 0.01L},
+                          {5, 0, 5},     {5, -1, 5},     {0.5L, 2, 0.5L}};
     for (const Case& c : cases) {
         ValueField f;
         f.setIncrement(c.increment);
