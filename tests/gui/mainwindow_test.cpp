@@ -293,11 +293,18 @@ private slots:
         auto* menu = child<QMenu>(window.get(), "Language1");
         auto* file = child<QMenu>(window.get(), "File1");
 
+        QSignalSpy switched(window.get(), &MainWindow::languageSwitched);
         emit menu->aboutToShow();
         QCOMPARE(menu->actions().size(), 2);
         QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("English"));
         QVERIFY(menu->actions().at(0)->isChecked());
         menu->actions().at(1)->trigger();
+        QCOMPARE(stored(SettingsGroupId::Language, "Language"), std::string("Polish"));
+        QCOMPARE(switched.count(), 1);
+        QCOMPARE(switched.at(0).at(0).toString(), QStringLiteral("English"));
+        QCOMPARE(switched.at(0).at(1).toString(), QStringLiteral("Polish"));
+        menu->actions().at(1)->trigger(); // the ticked language again: nothing changes
+        QCOMPARE(switched.count(), 1);
         QCOMPARE(stored(SettingsGroupId::Language, "Language"), std::string("Polish"));
         QCOMPARE(file->title(), QStringLiteral("&Plik"));
         QCOMPARE(child<QAction>(window.get(), "Exit1")->text(), QStringLiteral("&Zakończ"));

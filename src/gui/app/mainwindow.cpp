@@ -635,6 +635,7 @@ void MainWindow::LanguageItemClick(QAction* item)
     if (result.changed) {
         applyMainFont();
         translateFrom(result.newLanguage);
+        emit languageSwitched(qs(result.oldLanguage), qs(result.newLanguage));
     }
     updateManualCommands();
 }

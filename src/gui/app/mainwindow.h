@@ -86,6 +86,11 @@ public:
     /// Menus, toolbar and pages from the language files (empty files: built-in English).
     void translateFrom(const std::string& language);
 
+signals:
+    /// The language was switched from the menu (after menus, toolbar and Project page were
+    /// translated): the pages re-translate their own contents, tree nodes and labels.
+    void languageSwitched(const QString& oldLanguage, const QString& newLanguage);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
