@@ -9,6 +9,7 @@
 #include "units/extendededit.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QLocale>
 #include <QRadioButton>
@@ -199,6 +200,28 @@ private slots:
         tick(QStringLiteral("T 10"));
         QCOMPARE(treeItem(QStringLiteral("T 10"))->foreground(0).color() == QColor(255, 0, 0), false);
         QVERIFY(!m_panel->selection().captionRed());
+    }
+
+    void redMarksAndNewProject()
+    {
+        auto isRed = [](QWidget* w) { return w->palette().color(QPalette::Text) == QColor(255, 0, 0); };
+        m_panel->markRed(CheckMark::HotInlet);
+        m_panel->markRed(CheckMark::ColdOutlet);
+        QVERIFY(isRed(field("edInletTempHSide")));
+        QVERIFY(isRed(child<QLabel>("lblInletTempHSide")));
+        type("edInletTempHSide", QStringLiteral("110")); // an edit of the field turns it black
+        QVERIFY(!isRed(field("edInletTempHSide")));
+        QVERIFY(!isRed(child<QLabel>("lblInletTempHSide")));
+        QVERIFY(isRed(field("edOutletTempCSide")));
+        m_panel->markRed(CheckMark::None);
+        QVERIFY(!isRed(field("edOutletTempCSide")));
+
+        m_panel->clearDuty();
+        QCOMPARE(field("edCapacity")->text(), QStringLiteral("0.00"));
+        QCOMPARE(m_panel->balance().value(DutyField::InletTempHSide), 0.0L);
+        QCOMPARE(m_panel->balance().value(DutyField::NoUnitsSeries), 1.0L);
+        for (int d = 0; d < kDriverCount; ++d)
+            QVERIFY(!m_panel->balance().driver(static_cast<Driver>(d)));
     }
 
     void choosingAFluidIsStoredAndRebalances()

@@ -71,6 +71,19 @@ ParametersPanel::ParametersPanel(Settings& settings, ProgramFolder folder, UnitB
     m_balance->onWrite = [this](DutyField f, long double v) { showValue(f, v); };
     m_balance->onFluidListChanged = [this](FluidList list) { showFluidList(list); };
     m_balance->onSidesChanged = [this] { showSides(); };
+    // A unit box re-applied without a change of its unit (a preset, a restore) clears the marks
+    // its field drives, as a changed box does.
+    m_units->beforeReapply = [this](const UnitBoxSet::Box& box) {
+        for (TExtendedEdit* edit : box.fields)
+            for (const DutyFieldInfo& info : dutyFields())
+                if (field(info.field) == edit) {
+                    const auto mark = driverOf(info.field);
+                    if (mark)
+                        m_balance->setDriver(*mark, false);
+                    else if (info.quantity == Quantity::Temperature || info.quantity == Quantity::Pressure)
+                        m_balance->setDriver(Driver::HeatLoad, false);
+                }
+    };
     m_selection.onCheckChanged = [this](int node, bool checked) {
         if (node < 0 || node >= static_cast<int>(m_items.size()) || !m_items[static_cast<std::size_t>(node)])
             return;
@@ -117,6 +130,8 @@ ParametersPanel::ParametersPanel(Settings& settings, ProgramFolder folder, UnitB
 ParametersPanel::~ParametersPanel()
 {
     m_selection.onCheckChanged = nullptr;
+    if (m_units)
+        m_units->beforeReapply = nullptr;
 }
 
 // ---- Building ----
@@ -457,6 +472,57 @@ void ParametersPanel::markTreeRed()
 {
     m_selection.markAllRed();
     showSelection();
+}
+
+void ParametersPanel::markRed(CheckMark mark)
+{
+    const bool liquid = m_balance->hotSide() == HotSideKind::Liquid;
+    switch (mark) {
+    case CheckMark::None:
+        for (const DutyFieldInfo& info : dutyFields())
+            setFieldRed(info.field, false);
+        m_selection.clearRed();
+        showSelection();
+        return;
+    case CheckMark::ColdOutlet:
+        setFieldRed(DutyField::OutletTempCSide, true);
+        return;
+    case CheckMark::ColdInlet:
+        setFieldRed(DutyField::InletTempCSide, true);
+        return;
+    case CheckMark::HotOutlet:
+        setFieldRed(liquid ? DutyField::OutletTempHSide : DutyField::OutletTempHSideVC, true);
+        return;
+    case CheckMark::HotInlet:
+        setFieldRed(liquid ? DutyField::InletTempHSide : DutyField::InletTempHSideVC, true);
+        return;
+    case CheckMark::Selection:
+        markTreeRed();
+        return;
+    }
+}
+
+void ParametersPanel::beginUnitChange()
+{
+    ++m_silent;
+    m_balance->BeginPreset();
+}
+
+void ParametersPanel::endUnitChange()
+{
+    m_balance->EndPreset();
+    --m_silent;
+}
+
+void ParametersPanel::clearDuty()
+{
+    const Guard guard(this);
+    for (const DutyFieldInfo& info : dutyFields()) {
+        TExtendedSpinEdit* edit = field(info.field);
+        edit->setValue(0);
+        m_balance->setValue(info.field, edit->ISOValue());
+    }
+    m_balance->clearDrivers();
 }
 
 void ParametersPanel::afterDutyChange()

@@ -5,11 +5,13 @@
 #pragma once
 
 #include "app/heatbalance.h"
+#include "app/unitboxes.h"
 #include "base/programfolder.h"
 #include "catalogue/sizeselection.h"
 #include "fluids/fluidfiles.h"
 
 #include <QComboBox>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -28,7 +30,6 @@ class QTreeWidgetItem;
 namespace velor {
 
 class TExtendedSpinEdit;
-class UnitBoxSet;
 
 /// A fluid drop-down list that reports when it is about to drop down.
 class FluidComboBox : public QComboBox
@@ -64,6 +65,16 @@ public:
     void setFieldRed(DutyField f, bool red);
     /// Marks the caption "Heat Exchangers" and every tree node red (empty selection).
     void markTreeRed();
+    /// The red marks of the calculation's input check: the group's temperature field and label,
+    /// or the tree for an empty selection; `CheckMark::None` turns every mark black.
+    void markRed(CheckMark mark);
+
+    /// Around a unit-set preset or a re-application of units and decimals by the main window:
+    /// the redisplays are not user changes, every driver mark is cleared.
+    void beginUnitChange();
+    void endUnitChange();
+    /// New project: every field to 0 in its display unit, every mark clear.
+    void clearDuty();
 
     // Handlers of the page's controls.
     void pcHotSideChange(int index);
@@ -103,7 +114,7 @@ private:
 
     Settings& m_settings;
     ProgramFolder m_folder;
-    UnitBoxSet* m_units;
+    QPointer<UnitBoxSet> m_units;
     FluidFiles m_files;
     SizeSelection m_selection;
     std::unique_ptr<HeatBalance> m_balance;
