@@ -8,9 +8,11 @@
 #include "app/messagedialog.h"
 #include "app/precisiondialog.h"
 #include "app/printunitsdialog.h"
+#include "units/extendededit.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFormLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -87,6 +89,26 @@ int main(int argc, char* argv[])
                  << QString::fromStdString(messages.textOr(11, "Cancel"));
     MessageDialog message(spec, &window);
     save(&message, out, QStringLiteral("message"));
+    // Value fields: an input with spin buttons, one with typing disabled, a read-only result.
+    QWidget fields;
+    auto* form = new QFormLayout(&fields);
+    auto* input = new TExtendedSpinEdit(&fields);
+    input->setIncrement(5);
+    input->setPrecision(2);
+    input->setValue(120);
+    auto* counts = new TExtendedSpinEdit(&fields);
+    counts->setEditorEnabled(false);
+    counts->setValue(1);
+    auto* result = new TExtendedEdit(&fields);
+    result->setReadOnly(true);
+    result->setPrecision(3);
+    result->setValue(-14.7);
+    form->addRow(QStringLiteral("Input"), input);
+    form->addRow(QStringLiteral("Count"), counts);
+    form->addRow(QStringLiteral("Result"), result);
+    fields.resize(260, 100);
+    save(&fields, out, QStringLiteral("valuefields"));
+
     for (QMenu* menu : window.menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
         menu->popup(QPoint(0, 0));
         QApplication::processEvents();
