@@ -690,6 +690,50 @@ void HeatBalance::SelectFluid(FluidList list, int index)
     CapacityChange();
 }
 
+void HeatBalance::LiquidEditorClosed(std::optional<FluidList> side, bool parametersActive)
+{
+    (void)m_files->DeleteFluidFile(kLiquidsTmp);
+    (void)m_files->DeleteFluidFile(kPropLiquidsTmp);
+    if (side && *side != FluidList::VaporHot) {
+        FluidChoice& choice = m_lists[static_cast<std::size_t>(*side)];
+        if (!choice.selectedName().empty() && m_files->LiquidKey(choice.selectedName(), kLiquidsDat) == 0) {
+            choice.selected = -1;
+            if (onFluidListChanged)
+                onFluidListChanged(*side);
+        }
+    }
+    copyLiquidsToWork();
+    copyCondensateToWork();
+    invalidateCaches(); // the edited tables may hold new values under the same names
+    if (parametersActive) {
+        setDriver(Driver::HeatLoad, true);
+        CapacityChange();
+    }
+}
+
+void HeatBalance::VaporEditorClosed(bool parametersActive)
+{
+    (void)m_files->DeleteFluidFile(kVaporsTmp);
+    (void)m_files->DeleteFluidFile(kPropVaporsTmp);
+    FluidChoice& choice = m_lists[static_cast<std::size_t>(FluidList::VaporHot)];
+    const std::string name = choice.selectedName();
+    if (!name.empty()) {
+        if (m_files->VaporKey(name, kVaporsDat) == 0) {
+            choice.selected = -1;
+            if (onFluidListChanged)
+                onFluidListChanged(FluidList::VaporHot);
+        } else {
+            (void)m_files->CopyVaporToWork(name);
+            copyCondensateToWork(); // the editor may have linked another condensate
+        }
+    }
+    invalidateCaches();
+    if (parametersActive) {
+        setDriver(Driver::HeatLoad, true);
+        CapacityChange();
+    }
+}
+
 void HeatBalance::RebuildWorkingCopies()
 {
     for (std::string_view file : {kLiquidsTmp, kPropLiquidsTmp, kVaporsTmp, kPropVaporsTmp})

@@ -208,6 +208,14 @@ public:
     void DropDownList(FluidList list);
     /// The user selects entry `index` of a list.
     void SelectFluid(FluidList list, int index);
+    /// After the liquid editor opened from a side's "Liquid" button (or the toolbar's "Fluids",
+    /// `side` nullopt) has closed: the liquid working copies are rebuilt from the edited masters,
+    /// a side whose liquid was deleted loses its selection, and with the Parameters page active
+    /// the balance runs from the heat load.
+    void LiquidEditorClosed(std::optional<FluidList> side, bool parametersActive);
+    /// After the vapor editor has closed: the vapor working copies are rebuilt (the selection is
+    /// cleared when the vapor was deleted) and with the Parameters page active the balance runs.
+    void VaporEditorClosed(bool parametersActive);
     /// Rebuilds the four working copies from the masters: hot and cold liquid, the vapor and its
     /// condensate liquid.
     void RebuildWorkingCopies();

@@ -293,6 +293,36 @@ TEST_F(HeatBalanceTest, ChoosingALiquidKeepsTheCondensateInTheWorkingCopy)
     EXPECT_NEAR(v(F::MassFlowHSideVC), 0.0434972L, 5e-7);
 }
 
+TEST_F(HeatBalanceTest, EditedFluidsAreRefetchedAfterTheEditors)
+{
+    balance->setDriver(Driver::HeatLoad, true);
+    balance->CapacityChange();
+    // The editor gives water a heat capacity of 5 kJ/kgK under the same name.
+    FluidFiles master(ProgramFolder(root).fluids());
+    TTableAllPropL rows;
+    for (long double t : {20.0L, 40.0L, 60.0L, 80.0L})
+        rows.push_back(TLiquidRow{t, 980, 5, 0.6L, 0.0005L});
+    ASSERT_TRUE(master.WriteLiquidRows(1, rows, 100, true, kPropLiquidsDat));
+
+    balance->LiquidEditorClosed(FluidList::LiquidHot, false);
+    EXPECT_NEAR(v(F::MassFlowHSide), 1.193317L, 5e-7); // page not active: nothing recomputed
+    balance->LiquidEditorClosed(std::nullopt, true);
+    EXPECT_NEAR(v(F::MassFlowHSide), 100 / (5 * 20.0L), 1e-12);
+    EXPECT_NEAR(v(F::InletVolFlowCSide), 100 / (5 * 20.0L) / 980, 1e-12);
+
+    // A deleted liquid leaves its side without a selection; the side then keeps its values.
+    ASSERT_TRUE(master.DeleteLiquid(1, kLiquidsDat));
+    balance->LiquidEditorClosed(FluidList::LiquidCold, true);
+    EXPECT_EQ(balance->liquidCold(), "");
+    EXPECT_EQ(files->LiquidNames(kLiquidsTmp), (TTableS{"Condensate"}));
+
+    balance->SwitchHotSide(HotSideKind::Condensing);
+    ASSERT_TRUE(master.SetVaporLink(1, 1, kVaporsDat)); // steam now condenses to the deleted water
+    balance->VaporEditorClosed(true);
+    EXPECT_EQ(balance->vapor(), "Saturated steam");
+    EXPECT_EQ(files->ReadVapor(1, kVaporsTmp).condensateKey, 1);
+}
+
 TEST_F(HeatBalanceTest, TubesAndShellStayOppositeAndAreStored)
 {
     struct Case
