@@ -15,6 +15,7 @@
 #include "catalogue/exchangertypes.h"
 #include "fluids/properties.h"
 #include "guitestsupport.h"
+#include "parameters/parameterspanel.h"
 #include "units/extendededit.h"
 
 #include <QAction>
@@ -304,6 +305,47 @@ private slots:
         QCOMPARE(r.messages.size(), std::size_t(1));
         QCOMPARE(r.messages[0].title, QStringLiteral("Warning"));
         QVERIFY(r.messages[0].texts.at(0).startsWith(QStringLiteral("The input data are incomplete")));
+    }
+
+    void checkMarksReachTheParametersPage()
+    {
+        Rig& r = rig();
+        UnitBoxSet inputs(PresetScreen::Inputs, SettingsGroupId::UnitsInput);
+        ParametersPanel page(r.settings, r.folder, &inputs);
+        inputs.restore(r.settings);
+        page.startUp();
+        auto red = [&](DutyField f) {
+            const auto* edit = page.field(f);
+            return edit->palette().color(QPalette::Text) == QColor(255, 0, 0);
+        };
+        const struct
+        {
+            CheckMark mark;
+            HotSideKind side;
+            DutyField field;
+        } rows[] = {
+            {CheckMark::ColdOutlet, HotSideKind::Liquid, DutyField::OutletTempCSide},
+            {CheckMark::ColdInlet, HotSideKind::Liquid, DutyField::InletTempCSide},
+            {CheckMark::HotOutlet, HotSideKind::Liquid, DutyField::OutletTempHSide},
+            {CheckMark::HotInlet, HotSideKind::Liquid, DutyField::InletTempHSide},
+            {CheckMark::HotOutlet, HotSideKind::Condensing, DutyField::OutletTempHSideVC},
+            {CheckMark::HotInlet, HotSideKind::Condensing, DutyField::InletTempHSideVC},
+        };
+        for (const auto& row : rows) {
+            page.balance().SwitchHotSide(row.side);
+            markDutyCheck(page, row.mark);
+            QVERIFY(red(row.field));
+            int marked = 0;
+            for (const DutyFieldInfo& info : dutyFields())
+                marked += red(info.field) ? 1 : 0;
+            QCOMPARE(marked, 1); // exactly one group
+            markDutyCheck(page, CheckMark::None);
+            QVERIFY(!red(row.field));
+        }
+        markDutyCheck(page, CheckMark::Selection);
+        QVERIFY(page.selection().captionRed());
+        markDutyCheck(page, CheckMark::None);
+        QVERIFY(!page.selection().captionRed());
     }
 
     void askBeforeCalculateRunsOnlyOnTheFirstButton()

@@ -6,6 +6,7 @@
 #include "calculations/calculationspanel.h"
 #include "calculations/progresswindow.h"
 #include "engine/run.h"
+#include "parameters/parameterspanel.h"
 
 #include <memory>
 
@@ -16,6 +17,54 @@ CalculateCommand::CalculateCommand(Settings& settings, ProgramFolder folder, Hea
     : QObject(window), m_settings(settings), m_folder(std::move(folder)), m_balance(balance),
       m_selection(selection), m_panel(panel), m_window(window)
 {
+}
+
+void markDutyCheck(ParametersPanel& page, CheckMark mark)
+{
+    const bool condensing = page.balance().hotSide() == HotSideKind::Condensing;
+    if (mark == CheckMark::None) {
+        for (DutyField f :
+             {DutyField::InletTempHSide, DutyField::OutletTempHSide, DutyField::InletTempHSideVC,
+              DutyField::OutletTempHSideVC, DutyField::InletTempCSide, DutyField::OutletTempCSide})
+            page.setFieldRed(f, false);
+        page.selection().clearRed();
+        return;
+    }
+    switch (mark) {
+    case CheckMark::ColdOutlet:
+        page.setFieldRed(DutyField::OutletTempCSide, true);
+        break;
+    case CheckMark::ColdInlet:
+        page.setFieldRed(DutyField::InletTempCSide, true);
+        break;
+    case CheckMark::HotOutlet:
+        page.setFieldRed(condensing ? DutyField::OutletTempHSideVC : DutyField::OutletTempHSide, true);
+        break;
+    case CheckMark::HotInlet:
+        page.setFieldRed(condensing ? DutyField::InletTempHSideVC : DutyField::InletTempHSide, true);
+        break;
+    case CheckMark::Selection:
+        page.markTreeRed();
+        break;
+    case CheckMark::None:
+        break;
+    }
+}
+
+void CalculateCommand::Calculate1Click()
+{
+    m_panel.ResetSort();
+    if (showCalculationsPage)
+        showCalculationsPage();
+    m_panel.showRatingPage();
+    CheckAndRun();
+}
+
+void CalculateCommand::CalcTabSheetShow(bool tabVisible)
+{
+    m_panel.ResetSort();
+    if (tabVisible)
+        CheckAndRun();
 }
 
 int CalculateCommand::showMessage(const MessageSpec& spec)

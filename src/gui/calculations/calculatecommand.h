@@ -17,6 +17,13 @@ class QWidget;
 namespace velor {
 
 class CalculationsPanel;
+class ParametersPanel;
+
+/// Marks on the Parameters page what the duty check found wrong: the temperature label and
+/// field of the group (the condenser's fields for a condensing hot side), or the caption "Heat
+/// Exchangers" and every tree node; `CheckMark::None` sets the temperature fields and the tree
+/// back to black.
+void markDutyCheck(ParametersPanel& page, CheckMark mark);
 
 class CalculateCommand : public QObject
 {
@@ -35,6 +42,13 @@ public:
     std::function<void()> showCalculationsPage;
     /// Shows a message and answers the position of the chosen button (a modal dialog by default).
     std::function<int(const MessageSpec&)> ask;
+
+    /// The Calculate command of the menu and the toolbar: the sort reset to "Sort by Type", the
+    /// Calculations page with its "&Rating" page shown, then the check and the run.
+    void Calculate1Click();
+    /// Entering the Calculations page by its tab: the sort reset and, while the tab is visible,
+    /// the check and the run again.
+    void CalcTabSheetShow(bool tabVisible);
 
     /// The check of the duty's temperatures and the selection, then the run (at once or after the
     /// question).

@@ -288,6 +288,11 @@ bool CalculationsPanel::ratingPageActive() const
     return pcCalc->currentWidget() == RatingTabSheet;
 }
 
+void CalculationsPanel::showRatingPage()
+{
+    pcCalc->setCurrentWidget(RatingTabSheet);
+}
+
 int CalculationsPanel::presetNow() const
 {
     return unitPreset ? unitPreset() : kPresetKorvanex;

@@ -87,6 +87,8 @@ public:
     /// A change of the Rating page's sub-page is allowed only with a liquid hot side.
     bool pageChangeAllowed() const;
     bool ratingPageActive() const;
+    /// Makes the "&Rating" page the active sub-page.
+    void showRatingPage();
 
     // ---- Handlers ----
     void ListBox2Click();
