@@ -28,6 +28,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QProcess>
+#include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
 #include <cstdio>
@@ -346,6 +347,21 @@ private slots:
         QVERIFY(page.selection().captionRed());
         markDutyCheck(page, CheckMark::None);
         QVERIFY(!page.selection().captionRed());
+    }
+
+    void pageTranslatesAndReturnsToEnglish()
+    {
+        Rig& r = rig();
+        r.settings.group(SettingsGroupId::Language).WriteString(kDefaultsSection, "Language", "Polish");
+        const TListNames polish = LoadLanguageFile(r.settings, "Data.dat");
+        QVERIFY(!polish.empty());
+        r.panel.translate(polish);
+        QCOMPARE(r.child<QPushButton>("btnFluids")->text(), qs(*polish.text(34)));
+        QCOMPARE(r.child<QAction>("SortbyHTA1")->text(), qs(*polish.text(80)));
+        QCOMPARE(r.child<QLabel>("lblOutletTempCSideCalc")->text(), qs(*polish.text(19)));
+        r.panel.translate(TListNames());
+        QCOMPARE(r.child<QPushButton>("btnFluids")->text(), QStringLiteral("F&luid Reference"));
+        QCOMPARE(r.child<QAction>("SortbyHTA1")->text(), QStringLiteral("Sort by Heat Transfer Area"));
     }
 
     void askBeforeCalculateRunsOnlyOnTheFirstButton()

@@ -50,6 +50,141 @@ CalculationsPanel::CalculationsPanel(Settings& settings, ProgramFolder folder, U
     layout->addWidget(buildRatingPage(), 1);
     ResetSort();
     showSortState();
+    recordBuiltInTexts();
+}
+
+namespace {
+
+// What a "Data.dat" entry translates on this page: a caption (labels, buttons, group boxes,
+// actions, the tab) or a hint, found by the control's name.
+struct TextEntry
+{
+    const char* control;
+    std::size_t entry;
+    bool hint;
+};
+constexpr TextEntry kTexts[] = {
+    {"lblCapacityCalc", 8, false},
+    {"lblNoUnitsParallelCalc", 9, false},
+    {"lblFoulingFactorCalc", 11, false},
+    {"gbHotSideCalc", 14, false},
+    {"gbColdSideCalc", 15, false},
+    {"gbInletHSideCalc", 16, false},
+    {"gbInletCSideCalc", 16, false},
+    {"gbOutletHSideCalc", 17, false},
+    {"gbOutletCSideCalc", 17, false},
+    {"lblInletPressHSideCalc", 18, false},
+    {"lblInletPressCSideCalc", 18, false},
+    {"lblInletTempHSideCalc", 19, false},
+    {"lblInletTempCSideCalc", 19, false},
+    {"lblOutletTempCSideCalc", 19, false},
+    {"lblMassFlowHSideCalc", 20, false},
+    {"lblMassFlowCSideCalc", 20, false},
+    {"lblInletVolFlowHSideCalc", 21, false},
+    {"lblInletVolFlowCSideCalc", 21, false},
+    {"lblOutletVolFlowHSideCalc", 21, false},
+    {"lblOutletVolFlowCSideCalc", 21, false},
+    {"lblOversurfacingCalc", 27, false},
+    {"lblHeatTranAreaCalc", 28, false},
+    {"lblLMTDCalc", 29, false},
+    {"lblHeatTranCoeffCalc", 30, false},
+    {"lblHeatTranCoeffFoulCalc", 31, false},
+    {"lblLiquidHSideCalc", 32, false},
+    {"lblLiquidCSideCalc", 32, false},
+    {"lblPressDropHSideCalc", 33, false},
+    {"lblPressDropCSideCalc", 33, false},
+    {"btnFluids", 34, false},
+    {"btnMoreResults", 35, false},
+    {"Sortbytype1", 78, false},
+    {"Sortbyoversize1", 79, false},
+    {"SortbyHTA1", 80, false},
+    {"SortbyOHTCclean1", 81, false},
+    {"SortbyOHTCfouling1", 82, false},
+    {"lblNoUnitsSeriesCalc", 89, false},
+    {"edCapacityCalc", 45, true},
+    {"edNoUnitsParallelCalc", 46, true},
+    {"edFoulingFactorCalc", 48, true},
+    {"edLiquidHSideCalc", 51, true},
+    {"edLiquidCSideCalc", 52, true},
+    {"edInletPressHSideCalc", 53, true},
+    {"edInletPressCSideCalc", 54, true},
+    {"edInletTempHSideCalc", 55, true},
+    {"edInletTempCSideCalc", 56, true},
+    {"edOutletTempHSideCalc", 57, true},
+    {"edOutletTempCSideCalc", 58, true},
+    {"edMassFlowHSideCalc", 59, true},
+    {"edMassFlowCSideCalc", 60, true},
+    {"edInletVolFlowHSideCalc", 61, true},
+    {"edInletVolFlowCSideCalc", 62, true},
+    {"edOutletVolFlowHSideCalc", 63, true},
+    {"edOutletVolFlowCSideCalc", 64, true},
+    {"edOversurfacingCalc", 69, true},
+    {"edHeatTranAreaCalc", 70, true},
+    {"edLMTDCalc", 71, true},
+    {"edHeatTranCoeffCalc", 72, true},
+    {"edHeatTranCoeffFoulCalc", 73, true},
+    {"edPressDropHSideCalc", 74, true},
+    {"edPressDropCSideCalc", 75, true},
+    {"edNoUnitsSeriesCalc", 90, true},
+};
+
+constexpr std::size_t kDataRatingTab = 25;
+constexpr std::size_t kDataTemperature = 19;
+constexpr std::size_t kDataCondensateTemp = 43;
+
+QString textOf(QObject* o)
+{
+    if (auto* label = qobject_cast<QLabel*>(o))
+        return label->text();
+    if (auto* button = qobject_cast<QPushButton*>(o))
+        return button->text();
+    if (auto* group = qobject_cast<QGroupBox*>(o))
+        return group->title();
+    if (auto* action = qobject_cast<QAction*>(o))
+        return action->text();
+    return {};
+}
+
+void setTextOf(QObject* o, const QString& text)
+{
+    if (auto* label = qobject_cast<QLabel*>(o))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QPushButton*>(o))
+        button->setText(text);
+    else if (auto* group = qobject_cast<QGroupBox*>(o))
+        group->setTitle(text);
+    else if (auto* action = qobject_cast<QAction*>(o))
+        action->setText(text);
+}
+
+} // namespace
+
+void CalculationsPanel::recordBuiltInTexts()
+{
+    for (const TextEntry& t : kTexts) {
+        QObject* o = findChild<QObject*>(QLatin1String(t.control));
+        m_builtIn.push_back(!o ? QString() : t.hint ? qobject_cast<QWidget*>(o)->toolTip() : textOf(o));
+    }
+    m_builtInTab = pcCalc->tabText(0);
+}
+
+void CalculationsPanel::translate(const TListNames& data)
+{
+    // An empty list (English, or no file) puts the built-in English texts back.
+    m_dataTexts = data;
+    for (std::size_t i = 0; i < std::size(kTexts); ++i) {
+        const TextEntry& t = kTexts[i];
+        QObject* o = findChild<QObject*>(QLatin1String(t.control));
+        if (!o)
+            continue;
+        const QString text = entryText(data, t.entry, m_builtIn[i]);
+        if (t.hint)
+            qobject_cast<QWidget*>(o)->setToolTip(text);
+        else
+            setTextOf(o, text);
+    }
+    pcCalc->setTabText(0, entryText(data, kDataRatingTab, m_builtInTab));
+    showSortState();
 }
 
 QWidget* CalculationsPanel::buildResultList()
@@ -146,6 +281,8 @@ QGroupBox* CalculationsPanel::buildSide(bool hot)
     auto* grid = new QGridLayout(group);
     SideFields& s = hot ? m_hot : m_cold;
     auto* nameLabel = new QLabel(tr("Fluid"), group);
+    nameLabel->setObjectName(hot ? QStringLiteral("lblLiquidHSideCalc")
+                                 : QStringLiteral("lblLiquidCSideCalc"));
     auto* name = new QLineEdit(group);
     name->setObjectName(hot ? QStringLiteral("edLiquidHSideCalc") : QStringLiteral("edLiquidCSideCalc"));
     name->setReadOnly(true);
@@ -492,7 +629,8 @@ void CalculationsPanel::ListBox2Click()
 void CalculationsPanel::fillRating(const TResultTypeB& r)
 {
     const bool liquid = hotSide() == HotSideKind::Liquid;
-    const QString builtIn = liquid ? tr("Temperature") : tr("Condensate Temp.");
+    const QString builtIn = liquid ? entryText(m_dataTexts, kDataTemperature, tr("Temperature"))
+                                   : entryText(m_dataTexts, kDataCondensateTemp, tr("Condensate Temp."));
     m_hot.outTempLabel->setText(hotOutletCaption ? hotOutletCaption(hotSide()) : builtIn);
     m_hot.dropLabel->setVisible(liquid);
     m_hot.drop->setVisible(liquid);
@@ -594,12 +732,6 @@ void CalculationsPanel::btnMoreResultsClick()
         dialog.translate(LoadLanguageFile(m_settings, "OtherRes.dat"));
     dialog.Fill(hotSide() == HotSideKind::Liquid, *record);
     dialog.exec();
-}
-
-void CalculationsPanel::translate(const TListNames& messages)
-{
-    m_captionTexts = messages;
-    showSortState();
 }
 
 } // namespace velor

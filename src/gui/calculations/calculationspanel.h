@@ -103,8 +103,10 @@ public:
     void btnFluidsClick();
     void btnMoreResultsClick();
 
-    /// Captions and hints from the language (the list box caption follows the sort).
-    void translate(const TListNames& messages);
+    /// Captions, hints and the sort menu from the language's "Data.dat" (an empty list: the
+    /// built-in English). The side captions of a shown result and the sort caption come from
+    /// "MsgData.dat".
+    void translate(const TListNames& data);
 
     UnitBoxSet* units() const { return m_units; }
 
@@ -137,9 +139,12 @@ private:
     std::string m_currentTypeFile;
     std::string m_currentSizeName;
     std::string m_selectionContext;
-    TListNames m_captionTexts; // "MsgData.dat" entries the captions were last set from
-    int m_pageIndex = 0;       // the sub-page kept while the hot side condenses
-    int m_filling = 0;         // >0: the list box is being filled by the program
+    void recordBuiltInTexts();
+    TListNames m_dataTexts;         // "Data.dat" of the current language (empty: English)
+    std::vector<QString> m_builtIn; // the English text of every translated control
+    QString m_builtInTab;
+    int m_pageIndex = 0; // the sub-page kept while the hot side condenses
+    int m_filling = 0;   // >0: the list box is being filled by the program
 
     QListWidget* ListBox2 = nullptr;
     QLabel* lblTypeSortedList = nullptr;

@@ -69,6 +69,7 @@ TInfoFluidsCalc::TInfoFluidsCalc(Settings& settings, FluidFiles files, QWidget* 
     btnOK = new QPushButton(tr("&OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setDefault(true);
+    btnOK->setFocus();
     auto* okRow = new QHBoxLayout;
     okRow->addStretch(1);
     okRow->addWidget(btnOK);

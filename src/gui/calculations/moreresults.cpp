@@ -49,6 +49,7 @@ TOtherResults::TOtherResults(Settings& settings, QWidget* parent) : QDialog(pare
     btnOK = new QPushButton(tr("&OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setDefault(true);
+    btnOK->setFocus();
     bar->addWidget(cbUnitsStandard);
     bar->addStretch(1);
     bar->addWidget(btnOK);
