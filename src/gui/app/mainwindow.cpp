@@ -14,6 +14,7 @@
 #include "app/settings_display.h"
 #include "catalogue/catalogue.h"
 #include "fluids/fluidfiles.h"
+#include "parameters/parameterspanel.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -28,6 +29,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <memory>
 
 namespace velor {
@@ -74,6 +76,7 @@ MainWindow::MainWindow(Settings& settings, StartOptions options, QWidget* parent
 
 MainWindow::~MainWindow()
 {
+    m_parametersPanel->shutDown();
     storeUnitsAndPage();
     deleteWorkingCopies();
 }
@@ -88,6 +91,9 @@ void MainWindow::buildPages()
     PageControl1->setDocumentMode(false);
     m_projectPage = new ProjectPage(m_settings, PageControl1);
     m_parametersPage = new ParametersPage(PageControl1);
+    m_parametersPanel = new ParametersPanel(m_settings, m_settings.programFolder(), m_parametersPage->units(),
+                                            m_parametersPage);
+    m_parametersPage->contentLayout()->addWidget(m_parametersPanel);
     m_calculationsPage = new CalculationsPage(PageControl1);
     m_designPage = new DesignPage(PageControl1);
     PageControl1->addTab(m_projectPage, QString());
@@ -369,6 +375,9 @@ void MainWindow::startUp()
     m_parametersPage->units()->applyDecimals(m_settings);
     m_calculationsPage->units()->applyDecimals(m_settings);
 
+    // 14-15, 17. The last duty with its fluids and flows, and the exchanger-type tree.
+    m_parametersPanel->startUp();
+
     // 14. The page that was active (0 Project, 1 Parameters).
     const int activePage = static_cast<int>(m_settings.group(SettingsGroupId::Data).real("ActivePage"));
 
@@ -497,7 +506,10 @@ void MainWindow::New1Click()
     if (saveChangesPrompt() == PromptAnswer::Cancel)
         return;
     m_projectPage->newProject();
+    m_parametersPanel->beginUnitChange();
     m_parametersPage->clearFields();
+    m_parametersPanel->endUnitChange();
+    m_parametersPanel->clearDuty();
     m_calculationsPage->clearFields();
     m_calculationsPage->setResultCount(0);
 }
@@ -557,10 +569,12 @@ void MainWindow::reapplyFieldSettings()
 {
     UnitBoxSet* inputs = m_parametersPage->units();
     UnitBoxSet* results = m_calculationsPage->units();
+    m_parametersPanel->beginUnitChange();
     inputs->applySteps(5);
     inputs->applyDecimals(m_settings);
     results->applyDecimals(m_settings);
     inputs->reapplyTriples();
+    m_parametersPanel->endUnitChange();
     results->reapplyTriples();
 }
 
@@ -789,7 +803,9 @@ void MainWindow::cbUnitsStandardChange(int index)
     UnitBoxSet* inputs = m_parametersPage->units();
     UnitBoxSet* results = m_calculationsPage->units();
     if (index != kPresetOther) {
+        m_parametersPanel->beginUnitChange();
         inputs->applyPreset(index);
+        m_parametersPanel->endUnitChange();
         results->applyPreset(index);
     }
     inputs->store(m_settings);

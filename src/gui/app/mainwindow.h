@@ -24,6 +24,7 @@ namespace velor {
 
 class ProjectPage;
 class ParametersPage;
+class ParametersPanel;
 class CalculationsPage;
 class DesignPage;
 
@@ -59,6 +60,7 @@ public:
     Settings& settings() const { return m_settings; }
     ProjectPage* projectPage() const { return m_projectPage; }
     ParametersPage* parametersPage() const { return m_parametersPage; }
+    ParametersPanel* parametersPanel() const { return m_parametersPanel; }
     CalculationsPage* calculationsPage() const { return m_calculationsPage; }
     DesignPage* designPage() const { return m_designPage; }
     QTabWidget* pageControl() const { return PageControl1; }
@@ -141,6 +143,7 @@ private:
     QTabWidget* PageControl1 = nullptr;
     ProjectPage* m_projectPage = nullptr;
     ParametersPage* m_parametersPage = nullptr;
+    ParametersPanel* m_parametersPanel = nullptr;
     CalculationsPage* m_calculationsPage = nullptr;
     DesignPage* m_designPage = nullptr;
 
