@@ -404,6 +404,11 @@ QWidget* CalculationsPanel::buildRatingPage()
             return;
         }
         m_pageIndex = index;
+        // The Rating page shown again: the arrow follows the sort, the selection is shown.
+        if (ratingPageActive()) {
+            tbSortArrow->setEnabled(m_list.checked() != SortItem::Type);
+            ListBox2Click();
+        }
     });
     return pcCalc;
 }

@@ -130,9 +130,8 @@ QGroupBox* TInfoFluidsCalc::buildSide(bool hot)
     grid->addWidget(s.prandtl, kUnitRows + 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("[ - ]"), s.group), kUnitRows + 1, 2);
     s.labels[kUnitRows] = prLabel;
-    s.noData = new QLabel(tr("No property data: the fluid is not in the current fluid list."), s.group);
+    s.noData = new QLabel(tr("No property data: the fluid is not\nin the current fluid list."), s.group);
     s.noData->setObjectName(hot ? QStringLiteral("lblNoDataHS") : QStringLiteral("lblNoDataCS"));
-    s.noData->setWordWrap(true);
     s.noData->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0)"));
     s.noData->hide();
     grid->addWidget(s.noData, kUnitRows + 2, 0, 1, 3);
