@@ -352,7 +352,10 @@ private slots:
         flow->setISOValue(0.5);
         QCOMPARE(flow->text(), QStringLiteral("0.500000"));
 
+        // With English stored the dialog keeps its built-in captions, whatever the English folder holds.
+        writeLanguageFile(m_folder->path(), "English", "Precision.dat", {{"", "Digits"}});
         PrecisionDialog dialog(*m_settings, window.get());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Precision"));
         auto* all = child<QRadioButton>(&dialog, "rbAllCalc");
         auto* allBox = dialog.box("AllCalc");
         QVERIFY(!allBox->isEnabled());
