@@ -9,6 +9,7 @@
 #include "units/extendededit.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -222,6 +223,34 @@ private slots:
         QCOMPARE(m_panel->balance().value(DutyField::NoUnitsSeries), 1.0L);
         for (int d = 0; d < kDriverCount; ++d)
             QVERIFY(!m_panel->balance().driver(static_cast<Driver>(d)));
+    }
+
+    void translatedFromDataFile()
+    {
+        std::vector<TListNames::Entry> entries(60);
+        entries[2] = {"Shell & Coil", "Wezownice"};
+        entries[12] = {"", "Ciecz"};
+        entries[13] = {"", "Skraplacz"};
+        entries[14] = {"", "Strona gorąca"};
+        entries[19] = {"", "Temperatura"};
+        entries[43] = {"", "Temp. kondensatu"};
+        entries[55] = {"", "Temperatura wlotowa"};
+        m_panel->translate(TListNames(entries));
+        m_panel->translateTree(TListNames(), TListNames(entries));
+        QCOMPARE(child<QTabWidget>("pcHotSide")->tabText(0), QStringLiteral("Ciecz"));
+        QCOMPARE(child<QTabWidget>("pcHotSide")->tabText(1), QStringLiteral("Skraplacz"));
+        QCOMPARE(child<QPushButton>("btnLiquidCS")->text(), QStringLiteral("Ciecz"));
+        QCOMPARE(child<QGroupBox>("gbSTCHotSide")->title(), QStringLiteral("Strona gorąca"));
+        QCOMPARE(child<QLabel>("lblOutletTempHSideVC")->text(), QStringLiteral("Temp. kondensatu"));
+        QCOMPARE(child<QLabel>("lblInletTempCSide")->text(), QStringLiteral("Temperatura"));
+        QCOMPARE(field("edInletTempHSideVC")->toolTip(), QStringLiteral("Temperatura wlotowa"));
+        QVERIFY(treeItem(QStringLiteral("Wezownice")));
+        // An empty entry is a caption too; entries beyond the file keep the built-in texts.
+        QCOMPARE(child<QLabel>("lblSelectedHeatExchangers")->text(), QStringLiteral(""));
+        QCOMPARE(child<QRadioButton>("rbSTCTubesHS")->text(), QStringLiteral("in Tubes/Coil"));
+        // Family captions change, the size rules work on as before.
+        tick(QStringLiteral("T 10"));
+        QCOMPARE(selected(), QStringList{QStringLiteral("T 10")});
     }
 
     void choosingAFluidIsStoredAndRebalances()

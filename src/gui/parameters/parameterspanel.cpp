@@ -7,6 +7,7 @@
 #include "catalogue/catalogue.h"
 #include "units/extendededit.h"
 
+#include <QAbstractButton>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -103,12 +104,14 @@ ParametersPanel::ParametersPanel(Settings& settings, ProgramFolder folder, UnitB
     pcHotSide->addTab(buildCondenserPage(), tr("Vapor Condenser"));
     auto* hotBox = new QGroupBox(tr("Hot Side"), this);
     hotBox->setObjectName(QStringLiteral("gbHotSide"));
+    m_hotGroups.push_back(hotBox);
     (new QVBoxLayout(hotBox))->addWidget(pcHotSide);
     pcColdSide = new QTabWidget(this);
     pcColdSide->setObjectName(QStringLiteral("pcColdSide"));
     pcColdSide->addTab(buildLiquidPage(false), tr("Liquid"));
     auto* coldBox = new QGroupBox(tr("Cold Side"), this);
     coldBox->setObjectName(QStringLiteral("gbColdSide"));
+    m_coldGroups.push_back(coldBox);
     (new QVBoxLayout(coldBox))->addWidget(pcColdSide);
     middle->addWidget(hotBox);
     middle->addWidget(coldBox);
@@ -259,11 +262,13 @@ QWidget* ParametersPanel::buildLiquidPage(bool hot)
 
     auto* ends = new QHBoxLayout;
     auto* inlet = new QGroupBox(tr("Inlet"), page);
+    m_inletGroups.push_back(inlet);
     auto* inletGrid = new QGridLayout(inlet);
     addFieldRow(inletGrid, 0, hot ? F::InletTempHSide : F::InletTempCSide, tr("Temperature"));
     addFieldRow(inletGrid, 1, hot ? F::MassFlowHSide : F::MassFlowCSide, tr("Mass Flow"));
     addFieldRow(inletGrid, 2, hot ? F::InletVolFlowHSide : F::InletVolFlowCSide, tr("Volume Flow"));
     auto* outlet = new QGroupBox(tr("Outlet"), page);
+    m_outletGroups.push_back(outlet);
     auto* outletGrid = new QGridLayout(outlet);
     addFieldRow(outletGrid, 0, hot ? F::OutletTempHSide : F::OutletTempCSide, tr("Temperature"));
     addFieldRow(outletGrid, 1, hot ? F::OutletVolFlowHSide : F::OutletVolFlowCSide, tr("Volume Flow"));
@@ -296,12 +301,14 @@ QWidget* ParametersPanel::buildCondenserPage()
 
     auto* ends = new QHBoxLayout;
     auto* inlet = new QGroupBox(tr("Inlet"), page);
+    m_inletGroups.push_back(inlet);
     auto* inletGrid = new QGridLayout(inlet);
     addFieldRow(inletGrid, 0, F::InletTempHSideVC, tr("Temperature"));
     addFieldRow(inletGrid, 1, F::InletPressHSideVC, tr("Pressure"));
     addFieldRow(inletGrid, 2, F::MassFlowHSideVC, tr("Mass Flow"));
     addFieldRow(inletGrid, 3, F::InletVolFlowHSideVC, tr("Volume Flow"));
     auto* outlet = new QGroupBox(tr("Outlet"), page);
+    m_outletGroups.push_back(outlet);
     auto* outletGrid = new QGridLayout(outlet);
     addFieldRow(outletGrid, 0, F::OutletTempHSideVC, tr("Condensate Temp."));
     addFieldRow(outletGrid, 1, F::OutletVolFlowHSideVC, tr("Volume Flow"));
@@ -323,6 +330,7 @@ QWidget* ParametersPanel::buildArrangement()
                     const char* tubesName, const char* shellName) {
         auto* group = new QGroupBox(caption, box);
         group->setObjectName(QLatin1String(groupName));
+        (&tubes == &rbSTCTubesHS ? m_hotGroups : m_coldGroups).push_back(group);
         auto* v = new QVBoxLayout(group);
         tubes = new QRadioButton(tr("in Tubes/Coil"), group);
         tubes->setObjectName(QLatin1String(tubesName));
@@ -523,6 +531,125 @@ void ParametersPanel::clearDuty()
         m_balance->setValue(info.field, edit->ISOValue());
     }
     m_balance->clearDrivers();
+}
+
+void ParametersPanel::translate(const TListNames& data)
+{
+    using F = DutyField;
+    if (data.empty())
+        return;
+    auto text = [&](std::size_t k, auto apply) {
+        if (const auto t = data.text(k))
+            apply(qs(*t));
+    };
+    auto caption = [&](std::size_t k, std::initializer_list<QWidget*> controls) {
+        text(k, [&](const QString& t) {
+            for (QWidget* c : controls) {
+                if (auto* label = qobject_cast<QLabel*>(c))
+                    label->setText(t);
+                else if (auto* button = qobject_cast<QAbstractButton*>(c))
+                    button->setText(t);
+                else if (auto* group = qobject_cast<QGroupBox*>(c))
+                    group->setTitle(t);
+            }
+        });
+    };
+    auto groups = [&](std::size_t k, const std::vector<QGroupBox*>& list) {
+        text(k, [&](const QString& t) {
+            for (QGroupBox* g : list)
+                g->setTitle(t);
+        });
+    };
+    auto labels = [&](std::size_t k, std::initializer_list<F> fields) {
+        text(k, [&](const QString& t) {
+            for (F f : fields)
+                m_labels[static_cast<std::size_t>(f)]->setText(t);
+        });
+    };
+    auto hint = [&](std::size_t k, std::initializer_list<QWidget*> controls) {
+        text(k, [&](const QString& t) {
+            for (QWidget* c : controls)
+                c->setToolTip(t);
+        });
+    };
+    auto fieldHint = [&](std::size_t k, std::initializer_list<F> fields) {
+        text(k, [&](const QString& t) {
+            for (F f : fields)
+                field(f)->setToolTip(t);
+        });
+    };
+
+    caption(1, {lblHeatExchangers});
+    caption(7, {lblSelectedHeatExchangers});
+    labels(8, {F::Capacity});
+    labels(9, {F::NoUnitsParallel});
+    labels(10, {F::Oversurfacing});
+    labels(11, {F::FoulingFactor});
+    text(12, [&](const QString& t) {
+        pcHotSide->setTabText(0, t);
+        pcColdSide->setTabText(0, t);
+        btnLiquidHS->setText(t);
+        btnLiquidCS->setText(t);
+    });
+    text(13, [&](const QString& t) { pcHotSide->setTabText(1, t); });
+    groups(14, m_hotGroups);
+    groups(15, m_coldGroups);
+    groups(16, m_inletGroups);
+    groups(17, m_outletGroups);
+    labels(18, {F::InletPressHSide, F::InletPressCSide, F::InletPressHSideVC});
+    labels(19, {F::InletTempHSide, F::OutletTempHSide, F::InletTempCSide, F::OutletTempCSide,
+                F::InletTempHSideVC});
+    labels(20, {F::MassFlowHSide, F::MassFlowCSide, F::MassFlowHSideVC});
+    labels(21, {F::InletVolFlowHSide, F::OutletVolFlowHSide, F::InletVolFlowCSide, F::OutletVolFlowCSide,
+                F::InletVolFlowHSideVC, F::OutletVolFlowHSideVC});
+    labels(22, {F::MinPressDropHSide, F::MinPressDropCSide});
+    labels(23, {F::MaxPressDropHSide, F::MaxPressDropCSide});
+    labels(43, {F::OutletTempHSideVC});
+    caption(83, {rbSTCTubesHS, rbSTCTubesCS});
+    caption(84, {rbSTCShellHS, rbSTCShellCS});
+    caption(86, {btnVaporHS});
+
+    fieldHint(45, {F::Capacity});
+    fieldHint(46, {F::NoUnitsParallel});
+    fieldHint(47, {F::Oversurfacing});
+    fieldHint(48, {F::FoulingFactor});
+    hint(49, {btnLiquidHS, btnLiquidCS});
+    hint(51, {m_fluidBoxes[0], m_fluidBoxes[2]});
+    hint(52, {m_fluidBoxes[1]});
+    fieldHint(53, {F::InletPressHSide});
+    fieldHint(54, {F::InletPressCSide});
+    fieldHint(55, {F::InletTempHSide, F::InletTempHSideVC});
+    fieldHint(56, {F::InletTempCSide});
+    fieldHint(57, {F::OutletTempHSide, F::OutletTempHSideVC});
+    fieldHint(58, {F::OutletTempCSide});
+    fieldHint(59, {F::MassFlowHSide, F::MassFlowHSideVC});
+    fieldHint(60, {F::MassFlowCSide});
+    fieldHint(61, {F::InletVolFlowHSide, F::InletVolFlowHSideVC});
+    fieldHint(62, {F::InletVolFlowCSide});
+    fieldHint(63, {F::OutletVolFlowHSide, F::OutletVolFlowHSideVC});
+    fieldHint(64, {F::OutletVolFlowCSide});
+    fieldHint(65, {F::MinPressDropHSide});
+    fieldHint(66, {F::MinPressDropCSide});
+    fieldHint(67, {F::MaxPressDropHSide});
+    fieldHint(68, {F::MaxPressDropCSide});
+    hint(86, {btnVaporHS});
+    fieldHint(87, {F::InletPressHSideVC});
+    fieldHint(90, {F::NoUnitsSeries});
+}
+
+void ParametersPanel::translateTree(const TListNames& oldData, const TListNames& newData)
+{
+    const QSignalBlocker blocker(TreeNT1);
+    for (std::size_t k = 2; k <= 6; ++k) {
+        const auto to = newData.text(k);
+        const auto from = oldData.empty() ? newData.key(k) : oldData.text(k);
+        if (!to || !from)
+            continue;
+        // Only the captions change: the selection rules work on type codes and size names.
+        for (QTreeWidgetItem* item : m_items)
+            if (item && item->text(0) == qs(*from))
+                item->setText(0, qs(*to));
+    }
 }
 
 void ParametersPanel::afterDutyChange()

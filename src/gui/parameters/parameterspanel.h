@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/heatbalance.h"
+#include "app/language.h"
 #include "app/unitboxes.h"
 #include "base/programfolder.h"
 #include "catalogue/sizeselection.h"
@@ -76,6 +77,13 @@ public:
     /// New project: every field to 0 in its display unit, every mark clear.
     void clearDuty();
 
+    /// Captions and hints from the language's "Data.dat"; entries the file lacks keep their text.
+    void translate(const TListNames& data);
+    /// The family nodes of the tree: at start-up (`oldData` empty) a node whose text is the key of
+    /// entry 2-6 takes that entry's text; after a language switch a node whose text is the old
+    /// entry's text takes the new entry's text.
+    void translateTree(const TListNames& oldData, const TListNames& newData);
+
     // Handlers of the page's controls.
     void pcHotSideChange(int index);
     void rbSTCTubesHSClick();
@@ -141,6 +149,10 @@ private:
     QLabel* lblSelectedHeatExchangers = nullptr;
     QListWidget* ListBox1 = nullptr;
     std::vector<QTreeWidgetItem*> m_items; // by node id of the selection's tree
+    std::vector<QGroupBox*> m_inletGroups;
+    std::vector<QGroupBox*> m_outletGroups;
+    std::vector<QGroupBox*> m_hotGroups;
+    std::vector<QGroupBox*> m_coldGroups;
 };
 
 } // namespace velor
