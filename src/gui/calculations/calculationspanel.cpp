@@ -451,6 +451,8 @@ void CalculationsPanel::setResults(std::vector<TResultTypeB> results)
     m_list.setResults(&m_results);
     m_list.select(-1);
     showLines();
+    if (resultsChanged)
+        resultsChanged(static_cast<int>(m_results.size()));
 }
 
 void CalculationsPanel::clearResults()
@@ -458,6 +460,8 @@ void CalculationsPanel::clearResults()
     m_results.clear();
     m_list.setResults(&m_results);
     showLines();
+    if (resultsChanged)
+        resultsChanged(0);
 }
 
 void CalculationsPanel::selectLine(int line)

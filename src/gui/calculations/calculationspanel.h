@@ -50,6 +50,8 @@ public:
     std::function<void(bool)> setReportCommandsEnabled;
     /// The caption of the hot outlet temperature on the Parameters page (liquid or condenser).
     std::function<QString(HotSideKind)> hotOutletCaption;
+    /// Told the number of results whenever the result list is replaced or emptied.
+    std::function<void(int)> resultsChanged;
     /// Shows a message and answers the position of the chosen button (a modal dialog by default).
     std::function<int(const MessageSpec&)> ask;
 
