@@ -382,8 +382,10 @@ void MainWindow::startUp()
     const int activePage = static_cast<int>(m_settings.group(SettingsGroupId::Data).real("ActivePage"));
 
     // 16. Translation (built-in English captions otherwise).
+    const TListNames dataTexts = loadScreenTexts(m_settings, "Data.dat");
     translateWith(loadScreenTexts(m_settings, "Menu.dat"), loadScreenTexts(m_settings, "Project.dat"),
-                  loadScreenTexts(m_settings, "Data.dat"));
+                  dataTexts);
+    m_parametersPanel->translateTree(TListNames(), dataTexts);
     for (QAction* item : m_languageGroup->actions())
         item->setChecked(item->data().toString() == qs(language));
 
@@ -649,6 +651,9 @@ void MainWindow::LanguageItemClick(QAction* item)
     if (result.changed) {
         applyMainFont();
         translateFrom(result.newLanguage);
+        const ProgramFolder& folder = m_settings.programFolder();
+        m_parametersPanel->translateTree(loadLanguageFile(folder, result.oldLanguage, "Data.dat"),
+                                         loadLanguageFile(folder, result.newLanguage, "Data.dat"));
         emit languageSwitched(qs(result.oldLanguage), qs(result.newLanguage));
     }
     updateManualCommands();
@@ -718,6 +723,7 @@ void MainWindow::translateWith(const TListNames& menu, const TListNames& project
 
     // Pages -----------------------------------------------------------------------------------
     m_projectPage->translate(project);
+    m_parametersPanel->translate(data);
     PageControl1->setTabText(kProjectPage, entryText(project, 0, tr("&Project")));
     PageControl1->setTabText(kParametersPage, entryText(data, 0, tr("P&arameters")));
     PageControl1->setTabText(kCalculationsPage, entryText(data, 40, tr("Calc&ulations")));
