@@ -195,6 +195,12 @@ private slots:
         type("edInletTempHSide", QStringLiteral("140"));
         QVERIFY(selected().isEmpty());
         QCOMPARE(treeItem(QStringLiteral("T 10"))->checkState(0), Qt::Unchecked);
+        // A loaded selection replaces the list and the ticks as a whole.
+        m_panel->setSelectedSizes({"ND 10", "GT 5"});
+        QCOMPARE(selected(), (QStringList{QStringLiteral("ND 10"), QStringLiteral("GT 5")}));
+        QCOMPARE(treeItem(QStringLiteral("ND 10"))->checkState(0), Qt::Checked);
+        m_panel->setSelectedSizes({});
+        QCOMPARE(treeItem(QStringLiteral("ND 10"))->checkState(0), Qt::Unchecked);
         // A successful tick clears the red marks of a refused calculation.
         m_panel->markTreeRed();
         type("edInletTempHSide", QStringLiteral("100"));

@@ -476,6 +476,12 @@ void ParametersPanel::setFieldRed(DutyField f, bool red)
         setRed(label, red);
 }
 
+void ParametersPanel::setSelectedSizes(const std::vector<std::string>& names)
+{
+    m_selection.setSelected(names);
+    showSelection();
+}
+
 void ParametersPanel::markTreeRed()
 {
     m_selection.markAllRed();

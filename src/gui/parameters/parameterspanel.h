@@ -64,6 +64,9 @@ public:
     TExtendedSpinEdit* field(DutyField f) const { return m_fields[static_cast<std::size_t>(f)]; }
     /// Marks a temperature field and its label red (the calculation's input check) or black.
     void setFieldRed(DutyField f, bool red);
+    /// Replaces the selected sizes as a whole (a loaded project, the size of a project opened from
+    /// the command line): the list shows exactly these names and the tree ticks exactly their nodes.
+    void setSelectedSizes(const std::vector<std::string>& names);
     /// Marks the caption "Heat Exchangers" and every tree node red (empty selection).
     void markTreeRed();
     /// The red marks of the calculation's input check: the group's temperature field and label,
