@@ -5,10 +5,12 @@
 #include "app/calcdisplay.h"
 #include "app/guitext.h"
 #include "app/heatbalance.h"
+#include "app/pages.h"
 #include "app/unitboxes.h"
 #include "base/numtext.h"
 #include "calculations/calculatecommand.h"
 #include "calculations/calculationspanel.h"
+#include "calculations/calculationswiring.h"
 #include "calculations/fluidreference.h"
 #include "calculations/moreresults.h"
 #include "catalogue/catalogue.h"
@@ -29,6 +31,8 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
 #include <QToolButton>
 #include <QtTest>
 #include <cstdio>
@@ -362,6 +366,69 @@ private slots:
         r.panel.translate(TListNames());
         QCOMPARE(r.child<QPushButton>("btnFluids")->text(), QStringLiteral("F&luid Reference"));
         QCOMPARE(r.child<QAction>("SortbyHTA1")->text(), QStringLiteral("Sort by Heat Transfer Area"));
+    }
+
+    void calculateFromTheMenuAndTheSelectedList()
+    {
+        // A frame like the main window's: Parameters and Calculations pages, the commands.
+        Rig& r = rig();
+        QTabWidget pages;
+        auto* project = new QWidget;
+        auto* params = new ParametersPage;
+        auto* calc = new CalculationsPage;
+        pages.addTab(project, QStringLiteral("Project"));
+        pages.addTab(params, QStringLiteral("Parameters"));
+        pages.addTab(calc, QStringLiteral("Calculations"));
+        pages.setTabVisible(2, false);
+        auto* page = new ParametersPanel(r.settings, r.folder, params->units(), params);
+        params->contentLayout()->addWidget(page);
+        params->units()->restore(r.settings);
+        page->startUp();
+        QComboBox preset;
+        for (std::string_view name : kUnitPresetNames)
+            preset.addItem(qs(name));
+        QAction calculate, button, automatic, preview, print;
+        automatic.setCheckable(true);
+        automatic.setChecked(true);
+        CalculationsWiring wiring;
+        wiring.settings = &r.settings;
+        wiring.pages = &pages;
+        wiring.calculationsPage = calc;
+        wiring.parametersPanel = page;
+        wiring.unitsStandard = &preset;
+        wiring.calculate = &calculate;
+        wiring.calculateButton = &button;
+        wiring.automaticCalculate = &automatic;
+        wiring.reportCommands = {&preview, &print};
+        wiring.showParametersPage = [&pages] { pages.setCurrentIndex(1); };
+        const CalculationsParts parts = wireCalculations(wiring);
+        parts.command->ask = [](const MessageSpec&) { return 0; };
+        parts.panel->ask = parts.command->ask;
+        QVERIFY(calculate.isEnabled());
+
+        // Nothing selected: the check sends the user to the Parameters page.
+        calculate.trigger();
+        QCOMPARE(pages.currentIndex(), 1);
+        QVERIFY(page->selection().captionRed());
+
+        page->selection().setSelected(sizesOf(r.folder, {"PG40"}));
+        button.trigger();
+        QVERIFY(parts.panel->hasResults());
+        QVERIFY(calc->hasResults());
+        QVERIFY(pages.isTabVisible(2));
+        QCOMPARE(pages.currentIndex(), 2);
+        QVERIFY(preview.isEnabled() && print.isEnabled());
+        QVERIFY(!page->selection().captionRed());
+
+        // A double-click on a selected size shows it alone, unrated.
+        auto* selected = page->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+        pages.setCurrentIndex(1);
+        selected->clear(); // the page lists the ticked sizes; one line is enough here
+        selected->addItem(QStringLiteral("PG40-40"));
+        emit selected->itemDoubleClicked(selected->item(0));
+        QCOMPARE(pages.currentIndex(), 2);
+        QCOMPARE(parts.panel->results().size(), std::size_t(1));
+        QCOMPARE(parts.panel->results()[0].SizeName, std::string("PG40-40"));
     }
 
     void askBeforeCalculateRunsOnlyOnTheFirstButton()
