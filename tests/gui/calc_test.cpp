@@ -32,8 +32,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QVBoxLayout>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QtTest>
 #include <cstdio>
 #include <cstdlib>
@@ -448,7 +448,12 @@ private slots:
     void noFittingSizeShowsTheNoResultMessage()
     {
         Rig& r = rig();
-        // GT is never rated for a liquid hot side.
+        r.selection.setSelected(sizesOf(r.folder, {"PG40"}));
+        r.command->CheckAndRun();
+        QVERIFY(r.panel.hasResults());
+        r.messages.clear();
+        r.pages.clear();
+        // GT is never rated for a liquid hot side: the old results go too.
         r.selection.setSelected(sizesOf(r.folder, {"GT"}));
         r.panel.showVaporNote(QStringLiteral("kept"));
         r.command->CheckAndRun();
@@ -459,6 +464,7 @@ private slots:
         QCOMPARE(r.messages[0].texts.size(), 3); // with the line of the default contact, Poland
         QVERIFY(r.messages[0].texts[2].contains(QStringLiteral("Poland")));
         QCOMPARE(r.panel.vaporNote(), QStringLiteral("kept"));
+        QVERIFY(r.reportCommands); // Preview and Print keep their state
     }
 
     void condensingDutyShowsNoteAndHidesHotPressureDrop()

@@ -126,6 +126,9 @@ void CalculateCommand::Calculate(std::string_view material, long double wallCond
     TypeLists lists = DistributeSizes(selected, ReadTypeNames(m_folder));
     ApplyDutyFilter(lists, duty.hotSide);
     if (allEmpty(lists)) {
+        // No size to rate: the old results go with the emptied list box, so that no stale
+        // result stays behind the empty page.
+        m_panel.setResults({});
         noResultMessage(messages);
         if (showParametersPage)
             showParametersPage();
