@@ -12,6 +12,7 @@
 #include "app/printunitsdialog.h"
 #include "app/resources.h"
 #include "app/settings_display.h"
+#include "calculations/calculationspanel.h"
 #include "catalogue/catalogue.h"
 #include "fluids/fluidfiles.h"
 #include "parameters/parameterspanel.h"
@@ -71,6 +72,18 @@ MainWindow::MainWindow(Settings& settings, StartOptions options, QWidget* parent
     buildPages();
     buildMenus();
     buildToolBar();
+    m_calculations = wireCalculations({&m_settings,
+                                       PageControl1,
+                                       kCalculationsPage,
+                                       m_calculationsPage,
+                                       m_parametersPanel,
+                                       cbUnitsStandard,
+                                       Calculate1,
+                                       tbCalculate,
+                                       AutomaticCalculate1,
+                                       {Preview1, Print1, tbPreview, tbPrint},
+                                       [this] { tbGotoParamClick(); },
+                                       [this] { PageControl1Change(PageControl1->currentIndex()); }});
     startUp();
 }
 
@@ -137,7 +150,6 @@ void MainWindow::buildMenus()
     Calculations1 = bar->addMenu(QString());
     Calculations1->setObjectName(QStringLiteral("Calculations1"));
     Calculate1 = makeAction(this, "Calculate1");
-    Calculate1->setEnabled(false); // the calculation run is started from the Calculations page
     AutomaticCalculate1 = makeAction(this, "AutomaticCalculate1");
     Askbeforecalculate1 = makeAction(this, "Askbeforecalculate1");
     auto* calcGroup = new QActionGroup(this);
@@ -287,9 +299,9 @@ void MainWindow::buildToolBar()
         gotoGroup->addAction(button);
     }
     gotoGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    // Project files, the calculation run, the liquid editor and the reports come with their own
+    // Project files, the liquid editor and the reports come with their own
     // commands; until then their buttons are shown disabled (Preview and Print also need results).
-    for (QAction* later : {tbOpenProject, tbSaveProject, tbCalculate, tbFluids, tbPreview, tbPrint})
+    for (QAction* later : {tbOpenProject, tbSaveProject, tbFluids, tbPreview, tbPrint})
         later->setEnabled(false);
 
     lblUnitsStandard = new QLabel(ToolBar1);
@@ -513,7 +525,8 @@ void MainWindow::New1Click()
     m_parametersPanel->endUnitChange();
     m_parametersPanel->clearDuty();
     m_calculationsPage->clearFields();
-    m_calculationsPage->setResultCount(0);
+    m_calculations.panel->resetRatingPage();
+    m_calculations.panel->clearResults();
 }
 
 void MainWindow::Exit1Click()
@@ -727,6 +740,7 @@ void MainWindow::translateWith(const TListNames& menu, const TListNames& project
     PageControl1->setTabText(kProjectPage, entryText(project, 0, tr("&Project")));
     PageControl1->setTabText(kParametersPage, entryText(data, 0, tr("P&arameters")));
     PageControl1->setTabText(kCalculationsPage, entryText(data, 40, tr("Calc&ulations")));
+    m_calculations.panel->translate(data);
     PageControl1->setTabText(kDesignPage, entryText(data, 91, tr("&Design")));
     cbUnitsStandard->setItemText(kPresetOther, entryText(data, 24, qs(kUnitPresetNames[kPresetOther])));
     applyHint(cbUnitsStandard, data, 77, tr("Units standard"));

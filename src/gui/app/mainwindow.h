@@ -6,6 +6,7 @@
 
 #include "app/language.h"
 #include "app/settings.h"
+#include "calculations/calculationswiring.h"
 #include "catalogue/catalogrecords.h"
 
 #include <QMainWindow>
@@ -62,6 +63,7 @@ public:
     ParametersPage* parametersPage() const { return m_parametersPage; }
     ParametersPanel* parametersPanel() const { return m_parametersPanel; }
     CalculationsPage* calculationsPage() const { return m_calculationsPage; }
+    CalculationsPanel* calculationsPanel() const { return m_calculations.panel; }
     DesignPage* designPage() const { return m_designPage; }
     QTabWidget* pageControl() const { return PageControl1; }
 
@@ -146,6 +148,7 @@ private:
     ParametersPanel* m_parametersPanel = nullptr;
     CalculationsPage* m_calculationsPage = nullptr;
     DesignPage* m_designPage = nullptr;
+    CalculationsParts m_calculations; // the Calculations page contents and the Calculate command
 
     QToolBar* ToolBar1 = nullptr;
     QLabel* lblUnitsStandard = nullptr;
