@@ -5,6 +5,7 @@
 #include "app/calcdisplay.h"
 #include "app/guitext.h"
 #include "app/heatbalance.h"
+#include "app/mainwindow.h"
 #include "app/pages.h"
 #include "app/unitboxes.h"
 #include "base/numtext.h"
@@ -429,6 +430,30 @@ private slots:
         QCOMPARE(pages.currentIndex(), 2);
         QCOMPARE(parts.panel->results().size(), std::size_t(1));
         QCOMPARE(parts.panel->results()[0].SizeName, std::string("PG40-40"));
+    }
+
+    void calculateInTheMainWindow()
+    {
+        MemorySettingsStore store;
+        Settings settings(store, ProgramFolder(m_folder->path()));
+        StartOptions options;
+        options.showSplash = false;
+        MainWindow window(settings, options);
+        window.calculationsPanel()->ask = [](const MessageSpec&) { return 0; }; // velocity warnings
+        window.show();
+        window.parametersPanel()->selection().setSelected(
+            sizesOf(ProgramFolder(m_folder->path()), {"PG40", "M"}));
+        window.findChild<QAction*>(QStringLiteral("Calculate1"))->trigger();
+        QVERIFY(window.calculationsPanel()->hasResults());
+        QCOMPARE(window.pageControl()->currentIndex(), 2);
+        QVERIFY(window.findChild<QAction*>(QStringLiteral("tbGotoCalc"))->isChecked());
+        QVERIFY(window.findChild<QAction*>(QStringLiteral("Preview1"))->isEnabled());
+        shoot(window, "main-window-calculations");
+        // New empties the result list; Go to calculations then calculates again.
+        window.calculationsPanel()->clearResults();
+        QVERIFY(!window.calculationsPage()->hasResults());
+        window.findChild<QAction*>(QStringLiteral("tbGotoCalc"))->trigger();
+        QVERIFY(window.calculationsPanel()->hasResults());
     }
 
     void askBeforeCalculateRunsOnlyOnTheFirstButton()
