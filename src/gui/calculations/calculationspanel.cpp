@@ -248,7 +248,7 @@ TExtendedEdit* CalculationsPanel::addValueRow(QGridLayout* grid, int row, const 
 {
     auto* parent = grid->parentWidget();
     auto* label = new QLabel(caption, parent);
-    label->setObjectName(QStringLiteral("lbl") + QLatin1String(field + 2));
+    label->setObjectName(QStringLiteral("lbl") + QLatin1String(field + 2)); // "edX" is labelled by "lblX"
     auto* edit = new TExtendedEdit(parent);
     edit->setObjectName(QLatin1String(field));
     edit->setReadOnly(true);

@@ -113,7 +113,6 @@ public:
     UnitBoxSet* units() const { return m_units; }
 
 private:
-    struct FieldRow;
     QWidget* buildResultList();
     QWidget* buildRatingPage();
     QGroupBox* buildSide(bool hot);
