@@ -23,6 +23,10 @@ int main(int argc, char* argv[])
     {
         velor::MainWindow window(settings, options);
         window.showInStartState();
+        // The first argument names a project file to open; further arguments are ignored.
+        const QStringList arguments = QApplication::arguments();
+        if (arguments.size() > 1)
+            window.openFromCommandLine(arguments.at(1));
         status = QApplication::exec();
     }
     store.sync();

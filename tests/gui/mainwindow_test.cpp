@@ -7,6 +7,7 @@
 #include "app/pages.h"
 #include "app/precisiondialog.h"
 #include "app/printunitsdialog.h"
+#include "app/projectcommands.h"
 #include "app/settings_display.h"
 #include "guitestsupport.h"
 #include "units/extendededit.h"
@@ -111,9 +112,11 @@ private slots:
                  QStringLiteral("KORVANEX"));
         QCOMPARE(child<QAction>(window.get(), "New1")->text(), QStringLiteral("&New"));
         QCOMPARE(child<QAction>(window.get(), "tbCalculate")->toolTip(), QStringLiteral("Calculate"));
-        for (const char* later : {"Open1", "Save1", "SaveAs1", "Preview1", "Print1", "tbPreview", "tbPrint",
-                                  "tbOnline", "UsersManual1", "tbFluids"})
+        for (const char* later :
+             {"Preview1", "Print1", "tbPreview", "tbPrint", "tbOnline", "UsersManual1", "tbFluids"})
             QVERIFY2(!child<QAction>(window.get(), later)->isEnabled(), later);
+        for (const char* project : {"Open1", "Save1", "SaveAs1", "tbOpenProject", "tbSaveProject"})
+            QVERIFY2(child<QAction>(window.get(), project)->isEnabled(), project);
 
         QCOMPARE(stored(SettingsGroupId::Language, "Language"), std::string("English"));
         QCOMPARE(stored(SettingsGroupId::UnitsFluids, "LiquidHS"), std::string("Water"));
@@ -219,9 +222,15 @@ private slots:
         QCOMPARE(seen.buttons, (QStringList{"Yes", "No", "Cancel"}));
         QCOMPARE(stored(SettingsGroupId::WindowState, "WindowState"), std::string("Normal"));
 
-        // "Yes" without a way to save the project keeps the window.
+        // "Yes" saves; a save dialog that is cancelled keeps the window.
+        bool asked = false;
+        window->projectCommands()->chooseSaveFile = [&asked](const QString&, const QString&) {
+            asked = true;
+            return QString();
+        };
         answerNextDialog(0, nullptr);
         QVERIFY(!window->close());
+        QVERIFY(asked);
 
         child<QLineEdit>(window.get(), "edProjectName")->setText(QStringLiteral("Boiler"));
         child<QLineEdit>(window.get(), "edCalcNo")->setText(QStringLiteral("7"));

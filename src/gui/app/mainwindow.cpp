@@ -10,6 +10,7 @@
 #include "app/pages.h"
 #include "app/precisiondialog.h"
 #include "app/printunitsdialog.h"
+#include "app/projectcommands.h"
 #include "app/resources.h"
 #include "app/settings_display.h"
 #include "calculations/calculationspanel.h"
@@ -29,6 +30,7 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <memory>
@@ -84,6 +86,13 @@ MainWindow::MainWindow(Settings& settings, StartOptions options, QWidget* parent
                                        {Preview1, Print1, tbPreview, tbPrint},
                                        [this] { tbGotoParamClick(); },
                                        [this] { PageControl1Change(PageControl1->currentIndex()); }});
+    m_projectCommands = new ProjectCommands(*this);
+    for (QAction* open : {Open1, tbOpenProject})
+        connect(open, &QAction::triggered, m_projectCommands, &ProjectCommands::Open1Click);
+    for (QAction* save : {Save1, tbSaveProject})
+        connect(save, &QAction::triggered, m_projectCommands, &ProjectCommands::Save1Click);
+    connect(SaveAs1, &QAction::triggered, m_projectCommands, &ProjectCommands::SaveAs1Click);
+    saveProjectForPrompt = [this] { return m_projectCommands->Save1Click(); };
     startUp();
 }
 
@@ -140,9 +149,9 @@ void MainWindow::buildMenus()
     File1->addActions({Preview1, Print1});
     File1->addSeparator();
     File1->addAction(Exit1);
-    // Project files, previews and printing come with their own commands; until then the items
-    // are shown disabled.
-    for (QAction* later : {Open1, Save1, SaveAs1, Preview1, Print1})
+    // Previews and printing come with their own commands; until then the items are shown
+    // disabled.
+    for (QAction* later : {Preview1, Print1})
         later->setEnabled(false);
     connect(New1, &QAction::triggered, this, &MainWindow::New1Click);
     connect(Exit1, &QAction::triggered, this, &MainWindow::Exit1Click);
@@ -299,9 +308,9 @@ void MainWindow::buildToolBar()
         gotoGroup->addAction(button);
     }
     gotoGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    // Project files, the liquid editor and the reports come with their own
-    // commands; until then their buttons are shown disabled (Preview and Print also need results).
-    for (QAction* later : {tbOpenProject, tbSaveProject, tbFluids, tbPreview, tbPrint})
+    // The liquid editor and the reports come with their own commands; until then their buttons
+    // are shown disabled (Preview and Print also need results).
+    for (QAction* later : {tbFluids, tbPreview, tbPrint})
         later->setEnabled(false);
 
     lblUnitsStandard = new QLabel(ToolBar1);
@@ -791,6 +800,31 @@ void MainWindow::PageControl1Change(int index)
     tbGotoProject->setChecked(index == kProjectPage);
     tbGotoParam->setChecked(index == kParametersPage);
     tbGotoCalc->setChecked(index == kCalculationsPage);
+    if (index == kParametersPage)
+        parametersPageEntered();
+}
+
+void MainWindow::parametersPageEntered()
+{
+    // The first visit after a project was opened from the command line ticks the loaded size.
+    if (!m_openedFromCommandLine)
+        return;
+    m_openedFromCommandLine = false;
+    const auto& results = m_calculations.panel->results();
+    if (results.size() == 1 && !results.front().SizeName.empty())
+        m_parametersPanel->setSelectedSizes({results.front().SizeName});
+}
+
+void MainWindow::openFromCommandLine(const QString& path)
+{
+    PageControl1->setTabVisible(kCalculationsPage, true);
+    PageControl1->setCurrentIndex(kCalculationsPage);
+    m_calculations.panel->showRatingPage();
+    if (auto* arrow = m_calculations.panel->findChild<QToolButton*>(QStringLiteral("tbSortArrow")))
+        arrow->setEnabled(false);
+    PageControl1Change(PageControl1->currentIndex());
+    m_openedFromCommandLine = true;
+    m_projectCommands->ReadProjectFile(std::filesystem::path(path.toStdString()));
 }
 
 void MainWindow::tbGotoProjectClick()

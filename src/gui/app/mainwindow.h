@@ -28,6 +28,7 @@ class ParametersPage;
 class ParametersPanel;
 class CalculationsPage;
 class DesignPage;
+class ProjectCommands;
 
 /// Answer of the save-changes prompt; `None` when no prompt could be shown.
 enum class PromptAnswer
@@ -79,9 +80,16 @@ public:
 
     /// The save-changes prompt (shown every time; no prompt without "MsgData.dat").
     PromptAnswer saveChangesPrompt();
-    /// Saving the project for the prompt's "Yes"; returns false when the project was not saved.
-    /// Until project files can be saved from the window, "Yes" keeps the window (as Cancel).
+    /// Saving the project for the prompt's "Yes" (Save); returns false when the project was not
+    /// saved, and the prompt then answers Cancel so that nothing is lost silently.
     std::function<bool()> saveProjectForPrompt;
+
+    /// Open, Save and Save As of project files.
+    ProjectCommands* projectCommands() const { return m_projectCommands; }
+    /// The project file named on the command line: the Calculations page is shown, the project
+    /// is loaded and the first visit to the Parameters page ticks its size in the tree.
+    void openFromCommandLine(const QString& path);
+    bool openedFromCommandLine() const { return m_openedFromCommandLine; }
 
     /// Re-applies spin steps, decimals and unit triples to every field of both pages.
     void reapplyFieldSettings();
@@ -122,6 +130,7 @@ private:
     void tbGotoProjectClick();
     void tbGotoParamClick();
     void tbGotoCalcClick();
+    void parametersPageEntered();
     void PageControl1Change(int index);
     void cbUnitsStandardChange(int index);
     void inputUnitChanged(int boxIndex);
@@ -149,6 +158,8 @@ private:
     CalculationsPage* m_calculationsPage = nullptr;
     DesignPage* m_designPage = nullptr;
     CalculationsParts m_calculations; // the Calculations page contents and the Calculate command
+    ProjectCommands* m_projectCommands = nullptr;
+    bool m_openedFromCommandLine = false;
 
     QToolBar* ToolBar1 = nullptr;
     QLabel* lblUnitsStandard = nullptr;
