@@ -1,6 +1,7 @@
 // Project files from the main window over the shipped catalogue and fluids: a calculated duty
 // saved and opened again after New, Save's file-name rules, saving without results, unreadable
 // and unwritable files, and a project opened from the command line.
+#include "app/guitext.h"
 #include "app/heatbalance.h"
 #include "app/mainwindow.h"
 #include "app/pages.h"
@@ -16,7 +17,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -164,6 +167,17 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("VELOR 3.4.0 - Plant_7"));
         QCOMPARE(fs::path(m_settings->group(SettingsGroupId::Project).string("Path")), projects());
 
+        // The saved duty rates the saved size to the saved result again.
+        const QString cli = QStringLiteral(VELOR_RUNTIME_DIR "/velor-cli");
+        if (QFileInfo::exists(cli)) {
+            QProcess rate;
+            rate.start(cli,
+                       {QStringLiteral("project"), QStringLiteral("rate"), qpath(projects() / "Plant.dca"),
+                        QStringLiteral("--root"), qpath(m_folder->path())});
+            QVERIFY(rate.waitForFinished(60000));
+            QVERIFY2(rate.exitCode() == 0, rate.readAllStandardOutput().constData());
+        }
+
         // New ("No" in the prompt) empties the duty and the results.
         answerNextDialog(1, nullptr);
         w.findChild<QAction*>(QStringLiteral("New1"))->trigger();
@@ -203,6 +217,51 @@ private slots:
         QVERIFY(w.findChild<QAction*>(QStringLiteral("Preview1"))->isEnabled());
         QVERIFY(!m_proposals.isEmpty());
         QCOMPARE(m_proposals.back(), qpath(projects())); // the open dialog starts in the project folder
+    }
+
+    // A condensing project keeps its note and reopens on the condenser page; the liquid hot
+    // side's fields stay as they were.
+    void condenserProjectReopensOnTheCondenserPage()
+    {
+        MainWindow& w = window();
+        ParametersPanel* parameters = w.parametersPanel();
+        auto* hotPages = parameters->findChild<QTabWidget*>(QStringLiteral("pcHotSide"));
+        hotPages->setCurrentIndex(1);
+        parameters->field(DutyField::InletTempHSideVC)->setValue(150);
+        const ProgramFolder folder(m_folder->path());
+        std::vector<std::string> sizes;
+        for (const char* code : {"T", "TD", "RUV", "GT"}) {
+            const auto more = sizesOf(folder, code);
+            sizes.insert(sizes.end(), more.begin(), more.end());
+        }
+        parameters->selection().setSelected(sizes);
+        w.findChild<QAction*>(QStringLiteral("Calculate1"))->trigger();
+        CalculationsPanel* calc = w.calculationsPanel();
+        QVERIFY2(calc->hasResults(), "the condensing duty fits no selected size");
+        calc->selectLine(0);
+        calc->ListBox2Click();
+        const QString note = calc->vaporNote();
+        QVERIFY(!note.isEmpty());
+        const long double condensate = parameters->balance().value(DutyField::OutletTempHSideVC);
+        m_saveAnswer = qpath(projects() / "Cond.dca");
+        QVERIFY(commands().SaveAs1Click());
+        const auto read = loadProjectFile(projects() / "Cond.dca");
+        QVERIFY(read.ok());
+        QCOMPARE(read->record.KindHS, kSideVaporCondenser);
+        QCOMPARE(qs(read->record.CondenserNote), note);
+        QCOMPARE(read->record.FluidHS, parameters->balance().vapor());
+
+        hotPages->setCurrentIndex(0);
+        parameters->field(DutyField::InletTempHSide)->setValue(111);
+        const long double liquidInlet = parameters->balance().value(DutyField::InletTempHSide);
+        calc->showVaporNote(QString());
+        QVERIFY(commands().ReadProjectFile(projects() / "Cond.dca"));
+        QCOMPARE(hotPages->currentIndex(), 1);
+        QVERIFY(parameters->balance().hotSide() == HotSideKind::Condensing);
+        QCOMPARE(parameters->balance().value(DutyField::InletTempHSide), liquidInlet);
+        QCOMPARE(parameters->balance().value(DutyField::OutletTempHSideVC), condensate);
+        QCOMPARE(calc->vaporNote(), note);
+        QCOMPARE(calc->results().size(), std::size_t(1));
     }
 
     // Save's rule for the name in the title, through the real command.
