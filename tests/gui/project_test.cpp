@@ -11,6 +11,7 @@
 #include "calculations/calculationspanel.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/exchangertypes.h"
+#include "directory/directory.h"
 #include "guitestsupport.h"
 #include "parameters/parameterspanel.h"
 #include "units/extendededit.h"
@@ -142,6 +143,7 @@ private slots:
         w.findChild<QLineEdit*>(QStringLiteral("edProjectName"))->setText(QStringLiteral("Plant"));
         w.findChild<QLineEdit*>(QStringLiteral("edCalcNo"))->setText(QStringLiteral("7"));
         w.findChild<QLineEdit*>(QStringLiteral("edCity"))->setText(QStringLiteral("Brno"));
+        w.findChild<QComboBox*>(QStringLiteral("cbCustomerName"))->setEditText(QStringLiteral("Acme"));
         calculate();
         CalculationsPanel* calc = w.calculationsPanel();
         QVERIFY(calc->results().size() > 1);
@@ -166,6 +168,7 @@ private slots:
         QCOMPARE(fs::file_size(projects() / "Plant.dca"), std::uintmax_t(kProjectRecordSize));
         QCOMPARE(w.windowTitle(), QStringLiteral("VELOR 3.4.0 - Plant_7"));
         QCOMPARE(fs::path(m_settings->group(SettingsGroupId::Project).string("Path")), projects());
+        QCOMPARE(ReadCustomer(ProgramFolder(m_folder->path()), "Acme").City, std::string("Brno")); // recorded
 
         // The saved duty rates the saved size to the saved result again.
         const QString cli = QStringLiteral(VELOR_RUNTIME_DIR "/velor-cli");
@@ -213,6 +216,8 @@ private slots:
         QCOMPARE(back.NTUCS, chosen.NTUCS);
         QCOMPARE(fieldText("edHeatTranAreaCalc"), areaText);
         QCOMPARE(fieldText("edCity"), QStringLiteral("Brno"));
+        QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("cbCustomerName"))->currentText(),
+                 QStringLiteral("Acme"));
         QCOMPARE(parameters->selection().selected(), std::vector<std::string>{chosen.SizeName});
         QVERIFY(w.findChild<QAction*>(QStringLiteral("Preview1"))->isEnabled());
         QVERIFY(!m_proposals.isEmpty());
