@@ -2,6 +2,7 @@
 #include "app/contactdialog.h"
 
 #include "app/guitext.h"
+#include "widgets/dialogbuttons.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,21 +34,12 @@ ContactDialog::ContactDialog(Settings& settings, QWidget* parent) : QDialog(pare
     rbPoland->setChecked(contact == "Poland");
     rbCzechRepublic->setChecked(contact == "Czech Republic");
 
-    auto* ok = new QPushButton(entryText(texts, 3, tr("&OK")), this);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(entryText(texts, 4, tr("&Cancel")), this);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    connect(ok, &QPushButton::clicked, this, &ContactDialog::btnOKClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const DialogButtons buttons =
+        makeDialogButtons(this, entryText(texts, 3, tr("&OK")), entryText(texts, 4, tr("&Cancel")));
+    connect(buttons.ok, &QPushButton::clicked, this, &ContactDialog::btnOKClick);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     setMinimumWidth(260);
 }
 

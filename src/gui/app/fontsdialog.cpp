@@ -3,6 +3,7 @@
 
 #include "app/fontconv.h"
 #include "app/guitext.h"
+#include "widgets/dialogbuttons.h"
 
 #include <QCheckBox>
 #include <QFontDialog>
@@ -84,20 +85,12 @@ FontsDialog::FontsDialog(Settings& settings, QWidget* parent) : QDialog(parent),
         showSample(controls);
     }
 
-    auto* ok = new QPushButton(entryText(texts, 10, tr("&OK")), this);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(entryText(texts, 11, tr("&Cancel")), this);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const DialogButtons buttons =
+        makeDialogButtons(this, entryText(texts, 10, tr("&OK")), entryText(texts, 11, tr("&Cancel")));
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 }
 
 QCheckBox* FontsDialog::defaultBox(FontSlot slot) const

@@ -3,6 +3,7 @@
 
 #include "app/guitext.h"
 #include "app/settings_display.h"
+#include "widgets/dialogbuttons.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -162,21 +163,13 @@ PrecisionDialog::PrecisionDialog(Settings& settings, QWidget* parent) : QDialog(
         rbOptionClick(page);
     }
 
-    auto* ok = new QPushButton(entryText(texts, 29, tr("&OK")), this);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(entryText(texts, 30, tr("&Cancel")), this);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    connect(ok, &QPushButton::clicked, this, &PrecisionDialog::btnOKClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const DialogButtons buttons =
+        makeDialogButtons(this, entryText(texts, 29, tr("&OK")), entryText(texts, 30, tr("&Cancel")));
+    connect(buttons.ok, &QPushButton::clicked, this, &PrecisionDialog::btnOKClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 }
 
 QSpinBox* PrecisionDialog::box(const std::string& key) const

@@ -2,6 +2,7 @@
 #include "app/printunitsdialog.h"
 
 #include "app/guitext.h"
+#include "widgets/dialogbuttons.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -70,22 +71,14 @@ PrintUnitsDialog::PrintUnitsDialog(Settings& settings, QWidget* parent)
         connect(box.combo, &QComboBox::currentIndexChanged, this, [this, box] { unitBoxChange(box); });
     connect(cbUnitsStandard, &QComboBox::currentIndexChanged, this, &PrintUnitsDialog::cbUnitsStandardChange);
 
-    auto* ok = new QPushButton(entryText(texts, 9, tr("&OK")), this);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(entryText(texts, 10, tr("&Cancel")), this);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    connect(ok, &QPushButton::clicked, this, &PrintUnitsDialog::btnOKClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const DialogButtons buttons =
+        makeDialogButtons(this, entryText(texts, 9, tr("&OK")), entryText(texts, 10, tr("&Cancel")));
+    connect(buttons.ok, &QPushButton::clicked, this, &PrintUnitsDialog::btnOKClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(units);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     setMinimumWidth(280);
 }
 
