@@ -676,62 +676,64 @@ Status FluidFiles::DeleteFluidFile(std::string_view file)
     return Status::success();
 }
 
-Status FluidFiles::CopyLiquidToWork(std::string_view name)
+struct FluidFiles::KindFiles
 {
-    if (LiquidKey(name, kLiquidsTmp) != 0)
-        return Status::success();
-    // The records are copied byte for byte, keys and all.
-    const auto list = readRaw(pathOf(kLiquidsDat), kLiquidRecSize);
+    std::string_view listMaster, listWork, rowsMaster, rowsWork;
+    std::size_t listRecordSize;
+    std::size_t nameOffset; // offset of the name in a list record
+    std::size_t rowRecordSize;
+};
+
+// Copies the first list record named `name` and every property row of its key from the masters
+// to the working files, unless the working list already holds that name. The records are copied
+// byte for byte, keys and all.
+Status FluidFiles::copyToWork(std::string_view name, const KindFiles& kind)
+{
+    // Already there: the first working record of that name has a key (as LiquidKey / VaporKey).
+    const auto work = readRaw(pathOf(kind.listWork), kind.listRecordSize);
+    for (std::size_t i = 0; i < work.count; ++i) {
+        if (getShortString(work.at(i) + kind.nameOffset, kFluidNameCapacity, m_codePage) != name)
+            continue;
+        if (getInt32(work.at(i)) != 0)
+            return Status::success();
+        break;
+    }
+    const auto list = readRaw(pathOf(kind.listMaster), kind.listRecordSize);
     for (std::size_t i = 0; i < list.count; ++i) {
-        if (getShortString(list.at(i) + 4, kFluidNameCapacity, m_codePage) != name)
+        if (getShortString(list.at(i) + kind.nameOffset, kFluidNameCapacity, m_codePage) != name)
             continue;
         const std::int32_t key = getInt32(list.at(i));
         if (key <= 0)
             return Status::success();
-        // The first record with that key, as ReadLiquid finds it.
+        // The first record with that key, as ReadLiquid / ReadVapor find it.
         std::size_t first = 0;
         while (getInt32(list.at(first)) != key)
             ++first;
-        if (Status s = appendRecords(pathOf(kLiquidsTmp),
-                                     Bytes(list.at(first), list.at(first) + kLiquidRecSize), kLiquidRecSize);
+        if (Status s = appendRecords(pathOf(kind.listWork),
+                                     Bytes(list.at(first), list.at(first) + kind.listRecordSize),
+                                     kind.listRecordSize);
             !s)
             return s;
-        const auto props = readRaw(pathOf(kPropLiquidsDat), kLiquidPropRecSize);
+        const auto props = readRaw(pathOf(kind.rowsMaster), kind.rowRecordSize);
         Bytes rows;
         for (std::size_t j = 0; j < props.count; ++j)
             if (getInt32(props.at(j)) == key)
-                rows.insert(rows.end(), props.at(j), props.at(j) + kLiquidPropRecSize);
-        return appendRecords(pathOf(kPropLiquidsTmp), rows, kLiquidPropRecSize);
+                rows.insert(rows.end(), props.at(j), props.at(j) + kind.rowRecordSize);
+        return appendRecords(pathOf(kind.rowsWork), rows, kind.rowRecordSize);
     }
     return Status::success();
 }
 
+Status FluidFiles::CopyLiquidToWork(std::string_view name)
+{
+    return copyToWork(name, {kLiquidsDat, kLiquidsTmp, kPropLiquidsDat, kPropLiquidsTmp, kLiquidRecSize, 4,
+                             kLiquidPropRecSize});
+}
+
 Status FluidFiles::CopyVaporToWork(std::string_view name)
 {
-    if (VaporKey(name, kVaporsTmp) != 0)
-        return Status::success();
-    const auto list = readRaw(pathOf(kVaporsDat), kVaporRecSize);
-    for (std::size_t i = 0; i < list.count; ++i) {
-        if (getShortString(list.at(i) + 8, kFluidNameCapacity, m_codePage) != name)
-            continue;
-        const std::int32_t key = getInt32(list.at(i));
-        if (key <= 0)
-            return Status::success();
-        std::size_t first = 0;
-        while (getInt32(list.at(first)) != key)
-            ++first;
-        if (Status s = appendRecords(pathOf(kVaporsTmp),
-                                     Bytes(list.at(first), list.at(first) + kVaporRecSize), kVaporRecSize);
-            !s)
-            return s;
-        const auto props = readRaw(pathOf(kPropVaporsDat), kVaporPropRecSize);
-        Bytes rows;
-        for (std::size_t j = 0; j < props.count; ++j)
-            if (getInt32(props.at(j)) == key)
-                rows.insert(rows.end(), props.at(j), props.at(j) + kVaporPropRecSize);
-        return appendRecords(pathOf(kPropVaporsTmp), rows, kVaporPropRecSize);
-    }
-    return Status::success();
+    return copyToWork(
+        name, {kVaporsDat, kVaporsTmp, kPropVaporsDat, kPropVaporsTmp, kVaporRecSize, 8, kVaporPropRecSize});
 }
 
 } // namespace velor

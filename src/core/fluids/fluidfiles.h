@@ -251,6 +251,9 @@ private:
                                                       Decode decode) const;
     std::shared_ptr<const std::vector<TLiquidRec>> sharedLiquidList(std::string_view file) const;
     std::shared_ptr<const std::vector<TVaporRec>> sharedVaporList(std::string_view file) const;
+    /// The files of one fluid kind, for the copy into the working files.
+    struct KindFiles;
+    Status copyToWork(std::string_view name, const KindFiles& kind);
 
     std::filesystem::path m_folder;
     CodePage m_codePage;
