@@ -257,6 +257,11 @@ private slots:
         // Family captions change, the size rules work on as before.
         tick(QStringLiteral("T 10"));
         QCOMPARE(selected(), QStringList{QStringLiteral("T 10")});
+        // A file long enough translates the series count's caption as well.
+        std::vector<TListNames::Entry> full(91);
+        full[89] = {"lblNoUnitsSeries", "Liczba jednostek szeregowo"};
+        m_panel->translate(TListNames(full));
+        QCOMPARE(child<QLabel>("lblNoUnitsSeries")->text(), QStringLiteral("Liczba jednostek szeregowo"));
     }
 
     void choosingAFluidIsStoredAndRebalances()

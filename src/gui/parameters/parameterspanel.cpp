@@ -614,6 +614,9 @@ void ParametersPanel::translate(const TListNames& data)
     caption(83, {rbSTCTubesHS, rbSTCTubesCS});
     caption(84, {rbSTCShellHS, rbSTCShellCS});
     caption(86, {btnVaporHS});
+    // The series count's caption has its own entry beside its hint (90), as on the Calculations
+    // page; without it the label would stay English in every language.
+    labels(89, {F::NoUnitsSeries});
 
     fieldHint(45, {F::Capacity});
     fieldHint(46, {F::NoUnitsParallel});
