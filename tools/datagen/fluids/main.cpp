@@ -8,6 +8,7 @@
 #include "fluids/fluidrecords.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -157,6 +158,42 @@ struct FluidDatabase
     std::vector<TSteamFactorRec> steamFactors;
 };
 
+/// Reads the property rows of every source starting with `prefix`: a key of `keys` (the fluids
+/// of `listName`), a temperature, then five positive values stored in `fields` in column order.
+template<typename Rec>
+Status readPropertyRows(const fs::path& folder, const std::string& prefix,
+                        const std::vector<std::string>& header, const std::set<std::int32_t>& keys,
+                        const std::string& listName, const std::array<long double Rec::*, 5>& fields,
+                        std::vector<Rec>& out)
+{
+    for (const auto& path : sourcesStartingWith(folder, prefix)) {
+        auto file = readCsv(path, header);
+        if (!file)
+            return file.error();
+        for (std::size_t r = 0; r < file->rows.size(); ++r) {
+            Rec rec;
+            auto k = key(*file, r, 0);
+            if (!k)
+                return k.error();
+            if (!keys.contains(*k))
+                return errorAt(*file, r, "key not in " + listName);
+            auto t = number(*file, r, 1);
+            if (!t)
+                return t.error();
+            for (std::size_t f = 0; f < fields.size(); ++f) {
+                auto v = positive(*file, r, f + 2);
+                if (!v)
+                    return v.error();
+                rec.*fields[f] = *v;
+            }
+            rec.key = *k;
+            rec.temperature = *t;
+            out.push_back(rec);
+        }
+    }
+    return Status::success();
+}
+
 Status readLiquids(const fs::path& folder, FluidDatabase& db)
 {
     auto list = readCsv(folder / "liquids.csv", kLiquidListHeader);
@@ -191,34 +228,11 @@ Status readLiquids(const fs::path& folder, FluidDatabase& db)
     if (!names.contains("Water"))
         return Error{"liquids.csv: the liquid \"Water\" is missing"};
 
-    for (const auto& path : sourcesStartingWith(folder, "liquid_rows_")) {
-        auto file = readCsv(path, kLiquidRowHeader);
-        if (!file)
-            return file.error();
-        for (std::size_t r = 0; r < file->rows.size(); ++r) {
-            TLiquidPropRec rec;
-            auto k = key(*file, r, 0);
-            if (!k)
-                return k.error();
-            if (!keys.contains(*k))
-                return errorAt(*file, r, "key not in liquids.csv");
-            auto t = number(*file, r, 1);
-            if (!t)
-                return t.error();
-            long double* fields[] = {&rec.pressure, &rec.density, &rec.heatCapacity, &rec.conductivity,
-                                     &rec.viscosity};
-            for (std::size_t f = 0; f < 5; ++f) {
-                auto v = positive(*file, r, f + 2);
-                if (!v)
-                    return v.error();
-                *fields[f] = *v;
-            }
-            rec.key = *k;
-            rec.temperature = *t;
-            db.liquidRows.push_back(rec);
-        }
-    }
-    return Status::success();
+    return readPropertyRows(folder, "liquid_rows_", kLiquidRowHeader, keys, "liquids.csv",
+                            {&TLiquidPropRec::pressure, &TLiquidPropRec::density,
+                             &TLiquidPropRec::heatCapacity, &TLiquidPropRec::conductivity,
+                             &TLiquidPropRec::viscosity},
+                            db.liquidRows);
 }
 
 Status readVapors(const fs::path& folder, FluidDatabase& db)
@@ -264,34 +278,11 @@ Status readVapors(const fs::path& folder, FluidDatabase& db)
         db.vapors.push_back(std::move(rec));
     }
 
-    for (const auto& path : sourcesStartingWith(folder, "vapor_rows_")) {
-        auto file = readCsv(path, kVaporRowHeader);
-        if (!file)
-            return file.error();
-        for (std::size_t r = 0; r < file->rows.size(); ++r) {
-            TVaporPropRec rec;
-            auto k = key(*file, r, 0);
-            if (!k)
-                return k.error();
-            if (!keys.contains(*k))
-                return errorAt(*file, r, "key not in vapors.csv");
-            auto t = number(*file, r, 1);
-            if (!t)
-                return t.error();
-            long double* fields[] = {&rec.pressure, &rec.latentHeat, &rec.heatCapacity, &rec.conductivity,
-                                     &rec.viscosity};
-            for (std::size_t f = 0; f < 5; ++f) {
-                auto v = positive(*file, r, f + 2);
-                if (!v)
-                    return v.error();
-                *fields[f] = *v;
-            }
-            rec.key = *k;
-            rec.temperature = *t;
-            db.vaporRows.push_back(rec);
-        }
-    }
-    return Status::success();
+    return readPropertyRows(folder, "vapor_rows_", kVaporRowHeader, keys, "vapors.csv",
+                            {&TVaporPropRec::pressure, &TVaporPropRec::latentHeat,
+                             &TVaporPropRec::heatCapacity, &TVaporPropRec::conductivity,
+                             &TVaporPropRec::viscosity},
+                            db.vaporRows);
 }
 
 Status readSteamFactors(const fs::path& folder, FluidDatabase& db)
