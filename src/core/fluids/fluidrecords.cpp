@@ -13,6 +13,35 @@ Bytes encodeAll(const std::vector<Rec>& recs, std::size_t size, Encode encode)
     return bytes;
 }
 
+// A property point is the key followed by six extended reals, temperature first, ten bytes each.
+template<typename Rec>
+using PropFields = std::array<long double Rec::*, 6>;
+
+constexpr PropFields<TLiquidPropRec> kLiquidPropFields{
+    &TLiquidPropRec::temperature,  &TLiquidPropRec::pressure,     &TLiquidPropRec::density,
+    &TLiquidPropRec::heatCapacity, &TLiquidPropRec::conductivity, &TLiquidPropRec::viscosity};
+constexpr PropFields<TVaporPropRec> kVaporPropFields{
+    &TVaporPropRec::temperature,  &TVaporPropRec::pressure,     &TVaporPropRec::latentHeat,
+    &TVaporPropRec::heatCapacity, &TVaporPropRec::conductivity, &TVaporPropRec::viscosity};
+
+template<typename Rec>
+void encodePropRec(const Rec& rec, const PropFields<Rec>& fields, std::uint8_t* at)
+{
+    putInt32(at + 0, rec.key);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        putExtended(at + 4 + 10 * i, rec.*fields[i]);
+}
+
+template<typename Rec>
+Rec decodePropRec(const PropFields<Rec>& fields, const std::uint8_t* at)
+{
+    Rec rec;
+    rec.key = getInt32(at + 0);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        rec.*fields[i] = getExtended(at + 4 + 10 * i);
+    return rec;
+}
+
 } // namespace
 
 void encodeLiquidRec(const TLiquidRec& rec, std::uint8_t* at, CodePage codePage)
@@ -57,50 +86,22 @@ TVaporRec decodeVaporRec(const std::uint8_t* at, CodePage codePage)
 
 void encodeLiquidPropRec(const TLiquidPropRec& rec, std::uint8_t* at)
 {
-    putInt32(at + 0, rec.key);
-    putExtended(at + 4, rec.temperature);
-    putExtended(at + 14, rec.pressure);
-    putExtended(at + 24, rec.density);
-    putExtended(at + 34, rec.heatCapacity);
-    putExtended(at + 44, rec.conductivity);
-    putExtended(at + 54, rec.viscosity);
+    encodePropRec(rec, kLiquidPropFields, at);
 }
 
 TLiquidPropRec decodeLiquidPropRec(const std::uint8_t* at)
 {
-    TLiquidPropRec rec;
-    rec.key = getInt32(at + 0);
-    rec.temperature = getExtended(at + 4);
-    rec.pressure = getExtended(at + 14);
-    rec.density = getExtended(at + 24);
-    rec.heatCapacity = getExtended(at + 34);
-    rec.conductivity = getExtended(at + 44);
-    rec.viscosity = getExtended(at + 54);
-    return rec;
+    return decodePropRec(kLiquidPropFields, at);
 }
 
 void encodeVaporPropRec(const TVaporPropRec& rec, std::uint8_t* at)
 {
-    putInt32(at + 0, rec.key);
-    putExtended(at + 4, rec.temperature);
-    putExtended(at + 14, rec.pressure);
-    putExtended(at + 24, rec.latentHeat);
-    putExtended(at + 34, rec.heatCapacity);
-    putExtended(at + 44, rec.conductivity);
-    putExtended(at + 54, rec.viscosity);
+    encodePropRec(rec, kVaporPropFields, at);
 }
 
 TVaporPropRec decodeVaporPropRec(const std::uint8_t* at)
 {
-    TVaporPropRec rec;
-    rec.key = getInt32(at + 0);
-    rec.temperature = getExtended(at + 4);
-    rec.pressure = getExtended(at + 14);
-    rec.latentHeat = getExtended(at + 24);
-    rec.heatCapacity = getExtended(at + 34);
-    rec.conductivity = getExtended(at + 44);
-    rec.viscosity = getExtended(at + 54);
-    return rec;
+    return decodePropRec(kVaporPropFields, at);
 }
 
 void encodeSteamFactorRec(const TSteamFactorRec& rec, std::uint8_t* at)
