@@ -69,18 +69,23 @@ struct RawRecords
     const std::uint8_t* at(std::size_t i) const { return data.data() + i * size; }
 };
 
-RawRecords readRaw(const std::filesystem::path& path, std::size_t recordSize)
+// The whole records of a file's bytes.
+RawRecords wholeRecords(Bytes data, std::size_t recordSize)
 {
     RawRecords raw;
     raw.size = recordSize;
-    if (path.empty())
-        return raw;
-    if (auto data = readWholeFile(path)) {
-        raw.count = recordCount(*data, recordSize);
-        data->resize(raw.count * recordSize);
-        raw.data = std::move(*data);
-    }
+    raw.count = recordCount(data, recordSize);
+    data.resize(raw.count * recordSize);
+    raw.data = std::move(data);
     return raw;
+}
+
+RawRecords readRaw(const std::filesystem::path& path, std::size_t recordSize)
+{
+    if (!path.empty())
+        if (auto data = readWholeFile(path))
+            return wholeRecords(std::move(*data), recordSize);
+    return RawRecords{{}, recordSize, 0};
 }
 
 bool fileExists(const std::filesystem::path& path)
@@ -100,12 +105,7 @@ Result<RawRecords> readForRewrite(const std::filesystem::path& path, std::size_t
     auto data = readWholeFile(path);
     if (!data)
         return Error{"cannot read " + path.string()};
-    RawRecords raw;
-    raw.size = recordSize;
-    raw.count = recordCount(*data, recordSize);
-    data->resize(raw.count * recordSize);
-    raw.data = std::move(*data);
-    return raw;
+    return wholeRecords(std::move(*data), recordSize);
 }
 
 // Appends whole records. A file whose length is not a whole number of records (an interrupted
@@ -165,6 +165,36 @@ Status overwriteRecord(const std::filesystem::path& path, RawRecords raw, std::s
 bool positive(long double v)
 {
     return v > 0;
+}
+
+// Lookups shared by the liquid and the vapor list.
+template<typename Rec>
+TTableS namesOf(const std::vector<Rec>& list)
+{
+    TTableS names;
+    for (const auto& rec : list)
+        names.push_back(rec.name);
+    return names;
+}
+
+// The first record with `key`; the all-zero record when there is none.
+template<typename Rec>
+Rec firstWithKey(const std::vector<Rec>& list, std::int32_t key)
+{
+    for (const auto& rec : list)
+        if (rec.key == key)
+            return rec;
+    return {};
+}
+
+// 1 + the largest key of the list; 1 for an empty list.
+template<typename Rec>
+std::int32_t nextKey(const std::vector<Rec>& list)
+{
+    std::int32_t largest = 0;
+    for (const auto& rec : list)
+        largest = std::max(largest, rec.key);
+    return largest + 1;
 }
 
 } // namespace
@@ -262,10 +292,7 @@ std::vector<TSteamFactorRec> FluidFiles::ReadSteamFactorFile(std::string_view fi
 
 TTableS FluidFiles::LiquidNames(std::string_view file) const
 {
-    TTableS names;
-    for (auto& rec : ReadLiquidList(file))
-        names.push_back(std::move(rec.name));
-    return names;
+    return namesOf(*sharedLiquidList(file));
 }
 
 std::optional<std::int32_t> FluidFiles::FindLiquid(std::string_view name, std::string_view file) const
@@ -283,10 +310,7 @@ std::int32_t FluidFiles::LiquidKey(std::string_view name, std::string_view file)
 
 TLiquidRec FluidFiles::ReadLiquid(std::int32_t key, std::string_view file) const
 {
-    for (const auto& rec : *sharedLiquidList(file))
-        if (rec.key == key)
-            return rec;
-    return {};
+    return firstWithKey(*sharedLiquidList(file), key);
 }
 
 TLiquidRec FluidFiles::ReadPlainLiquid(std::string_view name, std::string_view file) const
@@ -299,10 +323,7 @@ TLiquidRec FluidFiles::ReadPlainLiquid(std::string_view name, std::string_view f
 
 std::int32_t FluidFiles::NewLiquidKey(std::string_view file) const
 {
-    std::int32_t largest = 0;
-    for (const auto& rec : *sharedLiquidList(file))
-        largest = std::max(largest, rec.key);
-    return largest + 1;
+    return nextKey(*sharedLiquidList(file));
 }
 
 Status FluidFiles::WriteLiquid(const TLiquidRec& rec, bool replace, std::string_view file)
@@ -338,10 +359,7 @@ Status FluidFiles::DeleteLiquid(std::int32_t key, std::string_view file)
 
 TTableS FluidFiles::VaporNames(std::string_view file) const
 {
-    TTableS names;
-    for (auto& rec : ReadVaporList(file))
-        names.push_back(std::move(rec.name));
-    return names;
+    return namesOf(*sharedVaporList(file));
 }
 
 std::optional<FoundVapor> FluidFiles::FindVapor(std::string_view name, std::string_view file) const
@@ -360,10 +378,7 @@ std::int32_t FluidFiles::VaporKey(std::string_view name, std::string_view file) 
 
 TVaporRec FluidFiles::ReadVapor(std::int32_t key, std::string_view file) const
 {
-    for (const auto& rec : *sharedVaporList(file))
-        if (rec.key == key)
-            return rec;
-    return {};
+    return firstWithKey(*sharedVaporList(file), key);
 }
 
 TVaporRec FluidFiles::ReadVaporByCondensate(std::int32_t liquidKey, std::string_view file) const
@@ -376,10 +391,7 @@ TVaporRec FluidFiles::ReadVaporByCondensate(std::int32_t liquidKey, std::string_
 
 std::int32_t FluidFiles::NewVaporKey(std::string_view file) const
 {
-    std::int32_t largest = 0;
-    for (const auto& rec : *sharedVaporList(file))
-        largest = std::max(largest, rec.key);
-    return largest + 1;
+    return nextKey(*sharedVaporList(file));
 }
 
 Status FluidFiles::WriteVapor(const TVaporRec& rec, bool replace, std::string_view file)
