@@ -62,6 +62,81 @@ QString jsonObject(const std::vector<std::pair<QString, QString>>& members, cons
     return QStringLiteral("{\n%1\n%2}").arg(parts.join(QStringLiteral(",\n")), indent);
 }
 
+// A JSON array of already formatted items, one per line.
+QString jsonArray(const QStringList& items)
+{
+    return items.isEmpty() ? QStringLiteral("[]")
+                           : QStringLiteral("[\n%1\n  ]").arg(items.join(QStringLiteral(",\n")));
+}
+
+// One line of a text table: the first column 12 characters wide, the middle ones 14, the last
+// one as it is.
+QString textLine(const QStringList& cells)
+{
+    QString line;
+    for (qsizetype i = 0; i < cells.size(); ++i)
+        line += i + 1 < cells.size() ? cells[i].leftJustified(i == 0 ? 12 : 14) : cells[i];
+    return line + QLatin1Char('\n');
+}
+
+// A column of a property table: its JSON member name, its text heading and the row's value.
+template<typename Row>
+struct Column
+{
+    const char* json;
+    const char* heading;
+    long double Row::*value;
+};
+
+const std::vector<Column<TLiquidRow>> kLiquidColumns{
+    {"temperature", "t deg.C", &TLiquidRow::temperature},
+    {"density", "rho kg/m3", &TLiquidRow::density},
+    {"heat_capacity", "cp kJ/kgK", &TLiquidRow::heatCapacity},
+    {"conductivity", "lambda W/mK", &TLiquidRow::conductivity},
+    {"viscosity", "mu Ns/m2", &TLiquidRow::viscosity},
+};
+
+const std::vector<Column<TVaporRow>> kVaporColumns{
+    {"temperature", "t deg.C", &TVaporRow::temperature},
+    {"pressure", "p kPa", &TVaporRow::pressure},
+    {"latent_heat", "r kJ/kg", &TVaporRow::latentHeat},
+    {"heat_capacity", "cp kJ/kgK", &TVaporRow::heatCapacity},
+    {"conductivity", "lambda W/mK", &TVaporRow::conductivity},
+    {"viscosity", "mu Ns/m2", &TVaporRow::viscosity},
+};
+
+// Prints a property table: as JSON, the `head` members followed by the rows; as text, the
+// `title` line, the headings and one line per row.
+template<typename Row>
+int printTable(const std::vector<Row>& rows, const std::vector<Column<Row>>& columns, bool json,
+               std::vector<std::pair<QString, QString>> head, const QString& title)
+{
+    if (json) {
+        QStringList items;
+        for (const auto& r : rows) {
+            std::vector<std::pair<QString, QString>> members;
+            for (const auto& c : columns)
+                members.emplace_back(QString::fromLatin1(c.json), jsonNumber(r.*c.value));
+            items << QStringLiteral("    ") + jsonObject(members, QStringLiteral("    "));
+        }
+        head.emplace_back(QStringLiteral("rows"), jsonArray(items));
+        printOut(jsonObject(head) + QLatin1Char('\n'));
+        return kExitOk;
+    }
+    QStringList headings;
+    for (const auto& c : columns)
+        headings << QString::fromLatin1(c.heading);
+    QString out = title + textLine(headings);
+    for (const auto& r : rows) {
+        QStringList cells;
+        for (const auto& c : columns)
+            cells << num(r.*c.value);
+        out += textLine(cells);
+    }
+    printOut(out);
+    return kExitOk;
+}
+
 // Private working copies: the masters are copied into a temporary folder, where the fluid is
 // copied into the working files exactly as the program does it, so the user's folder (and the
 // working copies of a running program) are never touched and a read-only installation works.
@@ -157,8 +232,7 @@ int listCommand(const ProgramFolder& folder, bool json)
             QStringList items;
             for (const auto& n : names)
                 items << QStringLiteral("    ") + jsonString(qs(n));
-            return items.isEmpty() ? QStringLiteral("[]")
-                                   : QStringLiteral("[\n%1\n  ]").arg(items.join(QStringLiteral(",\n")));
+            return jsonArray(items);
         };
         printOut(jsonObject({{QStringLiteral("liquids"), array(liquids)},
                              {QStringLiteral("vapors"), array(vapors)}}) +
@@ -196,38 +270,11 @@ int liquidTable(FluidFiles& f, std::int32_t key, const Options& o)
                      [&](long double t) { return inRange(t, o); });
         rows = LiquidTableAt(f, key, kPropLiquidsTmp, temperatures, p);
     }
-    if (o.json) {
-        QStringList items;
-        for (const auto& r : rows)
-            items << QStringLiteral("    ") +
-                         jsonObject({{QStringLiteral("temperature"), jsonNumber(r.temperature)},
-                                     {QStringLiteral("density"), jsonNumber(r.density)},
-                                     {QStringLiteral("heat_capacity"), jsonNumber(r.heatCapacity)},
-                                     {QStringLiteral("conductivity"), jsonNumber(r.conductivity)},
-                                     {QStringLiteral("viscosity"), jsonNumber(r.viscosity)}},
-                                    QStringLiteral("    "));
-        printOut(jsonObject({{QStringLiteral("fluid"), jsonString(o.name)},
-                             {QStringLiteral("kind"), jsonString(QStringLiteral("liquid"))},
-                             {QStringLiteral("pressure"), jsonNumber(p)},
-                             {QStringLiteral("rows"),
-                              items.isEmpty()
-                                  ? QStringLiteral("[]")
-                                  : QStringLiteral("[\n%1\n  ]").arg(items.join(QStringLiteral(",\n")))}}) +
-                 QLatin1Char('\n'));
-        return kExitOk;
-    }
-    QString out =
-        QStringLiteral("%1 at %2 kPa\n%3%4%5%6%7\n")
-            .arg(o.name, num(p), QStringLiteral("t deg.C").leftJustified(12),
-                 QStringLiteral("rho kg/m3").leftJustified(14), QStringLiteral("cp kJ/kgK").leftJustified(14),
-                 QStringLiteral("lambda W/mK").leftJustified(14), QStringLiteral("mu Ns/m2"));
-    for (const auto& r : rows)
-        out += QStringLiteral("%1%2%3%4%5\n")
-                   .arg(num(r.temperature).leftJustified(12), num(r.density).leftJustified(14),
-                        num(r.heatCapacity).leftJustified(14), num(r.conductivity).leftJustified(14),
-                        num(r.viscosity));
-    printOut(out);
-    return kExitOk;
+    return printTable(rows, kLiquidColumns, o.json,
+                      {{QStringLiteral("fluid"), jsonString(o.name)},
+                       {QStringLiteral("kind"), jsonString(QStringLiteral("liquid"))},
+                       {QStringLiteral("pressure"), jsonNumber(p)}},
+                      QStringLiteral("%1 at %2 kPa\n").arg(o.name, num(p)));
 }
 
 int vaporTable(FluidFiles& f, std::int32_t key, const Options& o)
@@ -252,39 +299,10 @@ int vaporTable(FluidFiles& f, std::int32_t key, const Options& o)
             if (inRange(t, o))
                 rows.push_back(*VaporRow(f, key, kPropVaporsTmp, t));
     }
-    if (o.json) {
-        QStringList items;
-        for (const auto& r : rows)
-            items << QStringLiteral("    ") +
-                         jsonObject({{QStringLiteral("temperature"), jsonNumber(r.temperature)},
-                                     {QStringLiteral("pressure"), jsonNumber(r.pressure)},
-                                     {QStringLiteral("latent_heat"), jsonNumber(r.latentHeat)},
-                                     {QStringLiteral("heat_capacity"), jsonNumber(r.heatCapacity)},
-                                     {QStringLiteral("conductivity"), jsonNumber(r.conductivity)},
-                                     {QStringLiteral("viscosity"), jsonNumber(r.viscosity)}},
-                                    QStringLiteral("    "));
-        printOut(jsonObject({{QStringLiteral("fluid"), jsonString(o.name)},
-                             {QStringLiteral("kind"), jsonString(QStringLiteral("vapor"))},
-                             {QStringLiteral("rows"),
-                              items.isEmpty()
-                                  ? QStringLiteral("[]")
-                                  : QStringLiteral("[\n%1\n  ]").arg(items.join(QStringLiteral(",\n")))}}) +
-                 QLatin1Char('\n'));
-        return kExitOk;
-    }
-    QString out =
-        QStringLiteral("%1, saturation line\n%2%3%4%5%6%7\n")
-            .arg(o.name, QStringLiteral("t deg.C").leftJustified(12),
-                 QStringLiteral("p kPa").leftJustified(14), QStringLiteral("r kJ/kg").leftJustified(14),
-                 QStringLiteral("cp kJ/kgK").leftJustified(14),
-                 QStringLiteral("lambda W/mK").leftJustified(14), QStringLiteral("mu Ns/m2"));
-    for (const auto& r : rows)
-        out += QStringLiteral("%1%2%3%4%5%6\n")
-                   .arg(num(r.temperature).leftJustified(12), num(r.pressure).leftJustified(14),
-                        num(r.latentHeat).leftJustified(14), num(r.heatCapacity).leftJustified(14),
-                        num(r.conductivity).leftJustified(14), num(r.viscosity));
-    printOut(out);
-    return kExitOk;
+    return printTable(rows, kVaporColumns, o.json,
+                      {{QStringLiteral("fluid"), jsonString(o.name)},
+                       {QStringLiteral("kind"), jsonString(QStringLiteral("vapor"))}},
+                      QStringLiteral("%1, saturation line\n").arg(o.name));
 }
 
 int liquidProps(FluidFiles& f, std::int32_t key, const Options& o)
