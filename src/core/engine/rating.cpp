@@ -120,6 +120,28 @@ Overall overall(long double alphaA, long double alphaB, long double wallResistan
     return o;
 }
 
+// A size qualifies when its oversize is a number and reaches the requested minimum.
+bool qualifies(long double oversize, long double oversizeMin)
+{
+    return std::isfinite(oversize) && !(oversizeMin > oversize);
+}
+
+// The result fields both ratings fill alike: the size, its area and the overall coefficients.
+template<typename Input>
+TResultTypeB sizedResult(const TSizeRecord& record, const Input& in, const Overall& o, long double oversize)
+{
+    TResultTypeB r;
+    r.SizeName = in.sizeName;
+    r.TypeFile = in.typeFile;
+    r.Area = in.nSeries * in.nParallel * record.AreaUnit();
+    r.LMTD = in.lmtd;
+    r.OHTCClean = o.kClean;
+    r.OHTCFouled = o.kService;
+    r.Oversize = oversize;
+    r.FoulingFactor = o.foulingUsed * 1000.0L;
+    return r;
+}
+
 std::optional<TResultTypeB> finished(TResultTypeB r)
 {
     // A result never carries a NaN or an infinity: such a size cannot be rated.
@@ -187,18 +209,10 @@ std::optional<TResultTypeB> RateLiquidSize(const TSizeRecord& record, const Liqu
                               record.AreaUnit(), in.lmtd, in.rf);
     const long double oversize = o.absorbs ? (o.kClean / o.kRequired - 1.0L) * 100.0L
                                            : (o.kClean / o.kRequired - 1.0L - o.kRequired * o.rf) * 100.0L;
-    if (!std::isfinite(oversize) || in.oversizeMin > oversize)
+    if (!qualifies(oversize, in.oversizeMin))
         return std::nullopt;
 
-    TResultTypeB r;
-    r.SizeName = in.sizeName;
-    r.TypeFile = in.typeFile;
-    r.Area = in.nSeries * in.nParallel * record.AreaUnit();
-    r.LMTD = in.lmtd;
-    r.OHTCClean = o.kClean;
-    r.OHTCFouled = o.kService;
-    r.Oversize = oversize;
-    r.FoulingFactor = o.foulingUsed * 1000.0L;
+    TResultTypeB r = sizedResult(record, in, o, oversize);
     r.PressDropHS = hot->dp;
     r.PressDropCS = cold->dp;
     r.AlphaHS = alphaHot;
@@ -277,19 +291,11 @@ std::optional<TResultTypeB> RateCondensingSize(const TSizeRecord& record, const 
     // Measured against the clean coefficient, so a condenser's oversize stays below 100.
     const long double oversize = o.absorbs ? (1.0L - o.kRequired / o.kClean) * 100.0L
                                            : (1.0L - o.kRequired * o.rf - o.kRequired / o.kClean) * 100.0L;
-    if (!std::isfinite(oversize) || in.oversizeMin > oversize)
+    if (!qualifies(oversize, in.oversizeMin))
         return std::nullopt;
 
     const long double hotChange = std::fabs(in.tHotIn - in.tHotOut);
-    TResultTypeB r;
-    r.SizeName = in.sizeName;
-    r.TypeFile = in.typeFile;
-    r.Area = in.nSeries * in.nParallel * record.AreaUnit();
-    r.LMTD = in.lmtd;
-    r.OHTCClean = o.kClean;
-    r.OHTCFouled = o.kService;
-    r.Oversize = oversize;
-    r.FoulingFactor = o.foulingUsed * 1000.0L;
+    TResultTypeB r = sizedResult(record, in, o, oversize);
     r.PressDropHS = vap->dp;
     r.PressDropCS = cold->dp;
     r.AlphaHS = alphaVap;
