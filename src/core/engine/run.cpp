@@ -153,6 +153,30 @@ long double meanTemperature(long double tIn, long double tOut)
     return std::fabs(tIn + tOut) / 2.0L;
 }
 
+// Copies the duty and the wall options that a liquid and a condensing size input share.
+template<typename Input>
+void copyDuty(Input& in, const Duty& duty, const RunOptions& options)
+{
+    in.wallMaterial = std::string(options.wallMaterial);
+    in.hotLocation = duty.hotLocation;
+    in.q = duty.q;
+    in.tHotIn = duty.tHotIn;
+    in.tHotOut = duty.tHotOut;
+    in.tColdIn = duty.tColdIn;
+    in.tColdOut = duty.tColdOut;
+    in.pHotIn = duty.pHotIn;
+    in.pColdIn = duty.pColdIn;
+    in.mHot = duty.mHot;
+    in.mCold = duty.mCold;
+    in.dpMinCold = duty.dpMinCold;
+    in.dpMaxCold = duty.dpMaxCold;
+    in.oversizeMin = duty.oversizeMin;
+    in.rf = duty.fouling;
+    in.lambdaWall = options.wallConductivity;
+    in.nSeries = duty.nSeries;
+    in.nParallel = duty.nParallel;
+}
+
 } // namespace
 
 std::vector<TResultTypeB> RunLiquid(const ProgramFolder& folder, const FluidFiles& fluids,
@@ -178,32 +202,15 @@ std::vector<TResultTypeB> RunLiquid(const ProgramFolder& folder, const FluidFile
     if (!hotIn || !hotOut || !hotMean || !coldIn || !coldOut || !coldMean)
         return {};
 
-    in.wallMaterial = std::string(options.wallMaterial);
-    in.hotLocation = duty.hotLocation;
-    in.q = duty.q;
-    in.tHotIn = duty.tHotIn;
-    in.tColdIn = duty.tColdIn;
-    in.tHotOut = duty.tHotOut;
-    in.tColdOut = duty.tColdOut;
-    in.pHotIn = duty.pHotIn;
-    in.pColdIn = duty.pColdIn;
-    in.mHot = duty.mHot;
-    in.mCold = duty.mCold;
+    copyDuty(in, duty, options);
     in.dpMinHot = duty.dpMinHot;
-    in.dpMinCold = duty.dpMinCold;
     in.dpMaxHot = duty.dpMaxHot;
-    in.dpMaxCold = duty.dpMaxCold;
-    in.oversizeMin = duty.oversizeMin;
-    in.rf = duty.fouling;
-    in.lambdaWall = options.wallConductivity;
     in.hotMean = *hotMean;
     in.coldMean = *coldMean;
     in.hotIn = *hotIn;
     in.hotOut = *hotOut;
     in.coldIn = *coldIn;
     in.coldOut = *coldOut;
-    in.nSeries = duty.nSeries;
-    in.nParallel = duty.nParallel;
 
     return rateAll(folder, lists, options,
                    [&](const TSizeRecord& record, std::string typeFile, const std::string& name) {
@@ -241,22 +248,7 @@ std::vector<TResultTypeB> RunCondensing(const ProgramFolder& folder, const Fluid
     if (!vapor || !condensate || !coldIn || !coldOut || !coldMean || !rhoVapor || !steam)
         return {};
 
-    in.wallMaterial = std::string(options.wallMaterial);
-    in.hotLocation = duty.hotLocation;
-    in.q = duty.q;
-    in.tHotIn = duty.tHotIn;
-    in.tHotOut = duty.tHotOut;
-    in.tColdIn = duty.tColdIn;
-    in.tColdOut = duty.tColdOut;
-    in.pHotIn = duty.pHotIn;
-    in.pColdIn = duty.pColdIn;
-    in.mHot = duty.mHot;
-    in.mCold = duty.mCold;
-    in.dpMinCold = duty.dpMinCold;
-    in.dpMaxCold = duty.dpMaxCold;
-    in.oversizeMin = duty.oversizeMin;
-    in.rf = duty.fouling;
-    in.lambdaWall = options.wallConductivity;
+    copyDuty(in, duty, options);
     in.rhoVapor = *rhoVapor;
     in.vapor = *vapor;
     in.condensate = *condensate;
@@ -264,8 +256,6 @@ std::vector<TResultTypeB> RunCondensing(const ProgramFolder& folder, const Fluid
     in.coldOut = *coldOut;
     in.coldMean = *coldMean;
     in.steam = *steam;
-    in.nSeries = duty.nSeries;
-    in.nParallel = duty.nParallel;
 
     return rateAll(folder, lists, options,
                    [&](const TSizeRecord& record, std::string typeFile, const std::string& name) {
