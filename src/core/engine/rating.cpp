@@ -120,6 +120,29 @@ Overall overall(long double alphaA, long double alphaB, long double wallResistan
     return o;
 }
 
+struct WallTemperatures
+{
+    long double hot = 0;  // deg.C, the hot fluid's (or the vapor's) wall
+    long double cold = 0; // deg.C, the cold fluid's wall
+};
+
+// Wall temperatures from one heat-flux balance per unit area between the mean temperatures: the
+// hot fluid's wall is cooler than its bulk, the cold fluid's warmer. None when either is not a
+// number, so the size cannot be rated.
+template<typename Input>
+std::optional<WallTemperatures> wallTemperatures(const Input& in, long double alphaHot, long double alphaCold,
+                                                 long double wallResistance)
+{
+    const long double tMeanHot = (in.tHotIn + in.tHotOut) / 2.0L;
+    const long double tMeanCold = (in.tColdIn + in.tColdOut) / 2.0L;
+    const long double flux =
+        std::fabs(tMeanHot - tMeanCold) / (1.0L / alphaHot + 1.0L / alphaCold + wallResistance);
+    const WallTemperatures w{tMeanHot - flux / alphaHot, tMeanCold + flux / alphaCold};
+    if (!std::isfinite(w.hot) || !std::isfinite(w.cold))
+        return std::nullopt;
+    return w;
+}
+
 // A size qualifies when its oversize is a number and reaches the requested minimum.
 bool qualifies(long double oversize, long double oversizeMin)
 {
@@ -182,19 +205,12 @@ std::optional<TResultTypeB> RateLiquidSize(const TSizeRecord& record, const Liqu
     const long double alpha0Hot = nu0Hot * h.conductivity / record.Dh(hotSide);
     const long double alpha0Cold = nu0Cold * c.conductivity / record.Dh(coldSide);
 
-    // Wall temperatures from one heat-flux balance per unit area: the hot fluid's wall is
-    // cooler than its bulk, the cold fluid's warmer.
     const long double wallResistance = record.Wall() / in.lambdaWall;
-    const long double tMeanHot = (in.tHotIn + in.tHotOut) / 2.0L;
-    const long double tMeanCold = (in.tColdIn + in.tColdOut) / 2.0L;
-    const long double flux =
-        std::fabs(tMeanHot - tMeanCold) / (1.0L / alpha0Hot + 1.0L / alpha0Cold + wallResistance);
-    const long double tWallHot = tMeanHot - flux / alpha0Hot;
-    const long double tWallCold = tMeanCold + flux / alpha0Cold;
-    if (!std::isfinite(tWallHot) || !std::isfinite(tWallCold))
+    const auto wall = wallTemperatures(in, alpha0Hot, alpha0Cold, wallResistance);
+    if (!wall)
         return std::nullopt;
-    const auto wallHot = props.LiquidProps(in.hotKey, in.pHotIn, tWallHot);
-    const auto wallCold = props.LiquidProps(in.coldKey, in.pColdIn, tWallCold);
+    const auto wallHot = props.LiquidProps(in.hotKey, in.pHotIn, wall->hot);
+    const auto wallCold = props.LiquidProps(in.coldKey, in.pColdIn, wall->cold);
     if (!wallHot || !wallCold || !(wallHot->viscosity > 0) || !(wallCold->viscosity > 0))
         return std::nullopt;
 
@@ -266,16 +282,11 @@ std::optional<TResultTypeB> RateCondensingSize(const TSizeRecord& record, const 
     const long double alpha0Cold = nu0Cold * c.conductivity / record.Dh(coldSide);
 
     const long double wallResistance = record.Wall() / in.lambdaWall;
-    const long double tMeanVap = (in.tHotIn + in.tHotOut) / 2.0L;
-    const long double tMeanCold = (in.tColdIn + in.tColdOut) / 2.0L;
-    const long double flux =
-        std::fabs(tMeanVap - tMeanCold) / (1.0L / alphaVap + 1.0L / alpha0Cold + wallResistance);
-    const long double tWallVap = tMeanVap - flux / alphaVap;
-    const long double tWallCold = tMeanCold + flux / alpha0Cold;
-    if (!std::isfinite(tWallVap) || !std::isfinite(tWallCold))
+    const auto wall = wallTemperatures(in, alphaVap, alpha0Cold, wallResistance);
+    if (!wall)
         return std::nullopt;
-    const auto wallVap = props.VaporProps(in.vaporKey, tWallVap);
-    const auto wallCold = props.LiquidProps(in.coldKey, in.pColdIn, tWallCold);
+    const auto wallVap = props.VaporProps(in.vaporKey, wall->hot);
+    const auto wallCold = props.LiquidProps(in.coldKey, in.pColdIn, wall->cold);
     if (!wallVap || !wallCold || !(wallVap->viscosity > 0) || !(wallCold->viscosity > 0))
         return std::nullopt;
 
