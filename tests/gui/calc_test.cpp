@@ -46,19 +46,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A program folder with the shipped fluids, catalogue, technical data and languages.
-bool copyShipped(const fs::path& root)
-{
-    const fs::path shipped = VELOR_RUNTIME_DIR;
-    if (!fs::exists(shipped / "HeatExch" / "M.dat") || !fs::exists(shipped / "Fluids" / "Liquids.dat") ||
-        !fs::exists(shipped / "Language" / "English" / "MsgData.dat"))
-        return false;
-    for (const char* sub : {"Fluids", "HeatExch", "TechData", "Language"})
-        if (fs::exists(shipped / sub))
-            fs::copy(shipped / sub, root / sub, fs::copy_options::recursive);
-    return true;
-}
-
 // The size names of some types, in file order.
 std::vector<std::string> sizesOf(const ProgramFolder& folder, std::initializer_list<std::string_view> codes)
 {

@@ -113,4 +113,20 @@ inline void answerNextDialog(int position, SeenDialog* seen)
     timer->start();
 }
 
+/// Fills `root` as a program folder with the shipped fluids, catalogue, technical data and
+/// languages (and an empty Projects folder); false when the build has not generated them.
+inline bool copyShipped(const std::filesystem::path& root)
+{
+    namespace fs = std::filesystem;
+    const fs::path shipped = VELOR_RUNTIME_DIR;
+    if (!fs::exists(shipped / "HeatExch" / "M.dat") || !fs::exists(shipped / "Fluids" / "Liquids.dat") ||
+        !fs::exists(shipped / "Language" / "English" / "MsgData.dat"))
+        return false;
+    for (const char* sub : {"Fluids", "HeatExch", "TechData", "Language"})
+        if (fs::exists(shipped / sub))
+            fs::copy(shipped / sub, root / sub, fs::copy_options::recursive);
+    fs::create_directories(root / "Projects");
+    return true;
+}
+
 } // namespace velor::testing
